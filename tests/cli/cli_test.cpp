@@ -1,0 +1,98 @@
+// Runs babyname-cli as a process against fixture databases.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "support/fixture_db.h"
+
+namespace {
+
+using babyname::testing::FixtureDb;
+using babyname::testing::TempFolder;
+
+struct Outcome {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::string text;
+  if (FILE* f = std::fopen(path.c_str(), "rb")) {
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) text.append(buffer.data(), n);
+    std::fclose(f);
+  }
+  return text;
+}
+
+// Runs the CLI with a shell-quoted argument string.
+Outcome RunCli(const std::string& arguments, const std::string& input = "") {
+  TempFolder io;
+  const auto in = io.path() / "in", out = io.path() / "out", err = io.path() / "err";
+  if (FILE* f = std::fopen(in.c_str(), "wb")) {
+    std::fwrite(input.data(), 1, input.size(), f);
+    std::fclose(f);
+  }
+  const std::string command = std::string(std::getenv("BABYNAME_CLI")) + " " + arguments + " <" + in.string() +
+                              " >" + out.string() + " 2>" + err.string();
+  const int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+}
+
+TEST(CliValidate, PrintsOneLinePerTable) {
+  TempFolder data;
+  {
+    FixtureDb fixture(data.path());
+    fixture.FillEmptyTables();
+  }
+  const Outcome r = RunCli("--data " + data.path().string() + " validate");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "HM_CNWord\t16\t1\nHM_三才配置\t21\t1\nHM_八一灵动数\t10\t1\nHM_EName\t10\t1\nHM_Poet\t4\t1\n"
+            "HM_全唐诗\t6\t1\nHM_育儿百科\t5\t1\nHM_算命风水\t5\t1\nHM_百家姓\t5\t1\n");
+}
+
+TEST(CliValidate, MissingFileExitsOneWithTheLoadMessage) {
+  TempFolder data;
+  const Outcome r = RunCli("--data " + data.path().string() + " validate");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "将磁盘数据库附加到内存数据库失败！\n");
+  EXPECT_FALSE(std::filesystem::exists(data.path() / "namedata.db"));
+}
+
+TEST(CliChar, PrintsTheRowOrNotFound) {
+  TempFolder data;
+  {
+    FixtureDb fixture(data.path());
+    fixture.FillEmptyTables();
+  }
+  const std::string dataArg = "--data " + data.path().string();
+  Outcome r = RunCli(dataArg + " char 一");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "1\t1\t一\t一\t一\t1\t1\tyi\tyī\ty\ti\t一\t土\tggll\t基本\t详细\n");
+
+  r = RunCli(dataArg + " char 龘");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "not found\n");
+
+  r = RunCli(dataArg + " char");
+  EXPECT_EQ(r.exitCode, 2);
+  r = RunCli(dataArg + " char 😀");
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("U+1F600"), std::string::npos) << r.err;
+}
+
+TEST(Cli, UsageErrorsExitTwo) {
+  EXPECT_EQ(RunCli("").exitCode, 2);
+  EXPECT_EQ(RunCli("no-such-command").exitCode, 2);
+  EXPECT_EQ(RunCli("--data").exitCode, 2);
+  EXPECT_EQ(RunCli("--help").exitCode, 0);
+}
+
+}  // namespace
