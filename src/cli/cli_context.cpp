@@ -1,5 +1,6 @@
 #include "cli/cli_context.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -7,6 +8,23 @@
 #include "text/gbk.h"
 
 namespace babyname::cli {
+
+namespace {
+
+std::vector<Command>& Registry() {
+  static std::vector<Command> commands;
+  return commands;
+}
+
+}  // namespace
+
+const std::vector<Command>& Commands() { return Registry(); }
+
+CommandRegistration::CommandRegistration(std::string_view name, CommandFunction run, std::string_view usage) {
+  auto& commands = Registry();
+  commands.push_back({name, run, usage});
+  std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
+}
 
 void PrintGbk(std::string_view gbk) { std::cout << text::GbkToUtf8OrEmpty(gbk); }
 

@@ -36,8 +36,19 @@ std::optional<std::string> ArgumentToGbk(std::string_view utf8);
 // the message and returns false.
 bool LoadReference(const CliContext& context, refdata::DatabaseClass& db);
 
-// Command entry points; each returns the process exit code.
-int RunChar(const CliContext& context, const Arguments& args);
-int RunValidate(const CliContext& context, const Arguments& args);
+// A command: its name, its entry point (returns the process exit code) and
+// one usage line. Each command file registers itself with a static
+//   const CommandRegistration kRegistration{"name", Run, "name ARGS   what it does"};
+using CommandFunction = int (*)(const CliContext&, const Arguments&);
+struct Command {
+  std::string_view name;
+  CommandFunction run;
+  std::string_view usage;
+};
+const std::vector<Command>& Commands();  // sorted by name
+
+struct CommandRegistration {
+  CommandRegistration(std::string_view name, CommandFunction run, std::string_view usage);
+};
 
 }  // namespace babyname::cli

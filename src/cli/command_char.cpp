@@ -8,6 +8,8 @@
 
 namespace babyname::cli {
 
+namespace {
+
 int RunChar(const CliContext& context, const Arguments& args) {
   if (args.size() != 1) {
     PrintError("usage: babyname-cli char 字");
@@ -33,4 +35,7 @@ int RunChar(const CliContext& context, const Arguments& args) {
   return kExitOk;
 }
 
+const CommandRegistration kRegistration{"char", RunChar, "char 字            the HM_CNWord row of one character"};
+
+}  // namespace
 }  // namespace babyname::cli

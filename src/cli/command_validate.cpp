@@ -7,6 +7,8 @@
 
 namespace babyname::cli {
 
+namespace {
+
 int RunValidate(const CliContext& context, const Arguments& args) {
   if (!args.empty()) {
     PrintError("usage: babyname-cli validate");
@@ -28,4 +30,7 @@ int RunValidate(const CliContext& context, const Arguments& args) {
   return ok ? kExitOk : kExitFailure;
 }
 
+const CommandRegistration kRegistration{"validate", RunValidate, "validate           load the reference database and check it"};
+
+}  // namespace
 }  // namespace babyname::cli

@@ -3,7 +3,6 @@
 // DIR defaults to the data folder beside the executable.
 #include <unistd.h>
 
-#include <array>
 #include <cstring>
 #include <iostream>
 #include <string_view>
@@ -15,16 +14,8 @@ namespace {
 using babyname::cli::Arguments;
 using babyname::cli::CliContext;
 
-struct Command {
-  std::string_view name;
-  int (*run)(const CliContext&, const Arguments&);
-  std::string_view usage;
-};
-
-constexpr std::array kCommands = {
-    Command{"char", babyname::cli::RunChar, "char 字            the HM_CNWord row of one character"},
-    Command{"validate", babyname::cli::RunValidate, "validate           load the reference database and check it"},
-};
+using babyname::cli::Command;
+using babyname::cli::Commands;
 
 std::filesystem::path ExecutableFolder() {
   std::error_code ec;
@@ -35,7 +26,7 @@ std::filesystem::path ExecutableFolder() {
 
 void PrintUsage(std::ostream& out) {
   out << "usage: babyname-cli [--data DIR] COMMAND ...\n\ncommands:\n";
-  for (const Command& c : kCommands) out << "  " << c.usage << '\n';
+  for (const Command& c : Commands()) out << "  " << c.usage << '\n';
   out << "\nDIR defaults to the data folder beside the executable.\n";
 }
 
@@ -65,7 +56,7 @@ int main(int argc, char** argv) {
     return babyname::cli::kExitUsage;
   }
   const std::string_view name = argv[i];
-  for (const Command& c : kCommands) {
+  for (const Command& c : Commands()) {
     if (c.name == name) return c.run(context, Arguments(argv + i + 1, argv + argc));
   }
   babyname::cli::PrintError("unknown command: " + std::string(name));
