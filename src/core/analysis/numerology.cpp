@@ -72,11 +72,13 @@ const std::string& ElementOfNumber(int32_t digit) {
 }
 
 double VerdictFactor(std::string_view verdict) {
-  static const std::string kGreat = text::Gbk("大吉");
-  static const std::string kGood = text::Gbk("吉");
-  static const std::string kMiddle = text::Gbk("中");
-  static const std::string kBad = text::Gbk("凶");
-  static const std::string kWorst = text::Gbk("大凶");
+  // GBK bytes of 大吉, 吉, 中, 凶 and 大凶, spelt out so that the scoring loop
+  // compares against constants.
+  constexpr std::string_view kGreat = "\xB4\xF3\xBC\xAA";
+  constexpr std::string_view kGood = "\xBC\xAA";
+  constexpr std::string_view kMiddle = "\xD6\xD0";
+  constexpr std::string_view kBad = "\xD0\xD7";
+  constexpr std::string_view kWorst = "\xB4\xF3\xD0\xD7";
   if (verdict == kGreat || verdict == kGood) return 1.0;
   if (verdict == kMiddle) return 0.85;
   if (verdict == kBad) return 0.6;

@@ -165,9 +165,18 @@ class CharInfoTable {
   size_t size() const { return records_.size(); }
 
  private:
+  // Characters are one or two bytes: such short keys are hashed by packing
+  // their bytes into one word.
   struct TextHash {
     using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    size_t operator()(std::string_view s) const {
+      if (s.size() > 8) return std::hash<std::string_view>{}(s);
+      uint64_t word = s.size();
+      for (char c : s) word = (word << 8) | static_cast<unsigned char>(c);
+      word ^= word >> 29;
+      word *= 0xBF58476D1CE4E5B9ull;
+      return static_cast<size_t>(word ^ (word >> 32));
+    }
   };
   void RebuildIndex();
 
