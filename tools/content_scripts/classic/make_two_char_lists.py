@@ -104,6 +104,16 @@ def read_repeats():
     return repeats
 
 
+def read_avoid():
+    avoid = {'boys': set(), 'girls': set()}
+    for line in data_lines('avoid.txt'):
+        sex, colon, rest = line.partition(':')
+        for name in (rest if colon else line).split():
+            for key in ([sex.strip()] if colon else avoid):
+                avoid[key].add(name)
+    return avoid
+
+
 def read_pinyin():
     table = {}
     for line in data_lines('pinyin.tsv'):
@@ -128,7 +138,8 @@ def usable(name):
     return True
 
 
-def build(sex, fixed, hand, groups, avoid, pinyin, repeats, rng):
+def build(sex, fixed, hand, groups, avoid, pinyin, repeats):
+    rng = random.Random(f'{SEED}-{sex}')
     total, distinct = SIZES[sex]
     first_names = fixed[f'{sex} first']
     last_names = fixed[f'{sex} last']
@@ -224,14 +235,13 @@ def min_gap(names):
 def main():
     fixed = read_fixed()
     groups = read_groups()
-    avoid = {n for line in data_lines('avoid.txt') for n in line.split()}
+    avoid = read_avoid()
     pinyin = read_pinyin()
     repeats = read_repeats()
-    rng = random.Random(SEED)
     os.makedirs(OUT, exist_ok=True)
     for sex in ('boys', 'girls'):
-        names, added = build(sex, fixed, read_hand(sex), groups[sex], avoid,
-                             pinyin, repeats[sex], rng)
+        names, added = build(sex, fixed, read_hand(sex), groups[sex], avoid[sex],
+                             pinyin, repeats[sex])
         with open(os.path.join(OUT, f'{sex}_two.txt'), 'w', encoding='utf-8') as f:
             f.write(''.join(n + '\n' for n in names))
         print(f'{sex}: {len(names)} names, {len(set(names))} different, '
