@@ -1,0 +1,80 @@
+// Shared by the generation tests: a reference database made from a fixture,
+// loaded the way the program loads it, and an observer that records a run.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "generation/engine.h"
+#include "refdata/reference_db.h"
+#include "support/fixture_db.h"
+#include "support/gbk_literal.h"
+
+namespace babyname::testing {
+
+// Fills every grid number 1..200 and every three-talent key with one verdict,
+// so that every name whose characters are found scores alike.
+inline void AddUniformVerdicts(FixtureDb& f, std::string_view verdict, int from = 1, int to = 200) {
+  for (int n = from; n <= to; ++n) f.AddNumber(n, verdict);
+  const char* elements[] = {"金", "木", "水", "火", "土"};
+  for (const char* a : elements)
+    for (const char* b : elements)
+      for (const char* c : elements) f.AddTalent(std::string(a) + b + c, verdict);
+}
+
+class LoadedFixture {
+ public:
+  explicit LoadedFixture(const std::function<void(FixtureDb&)>& fill) {
+    {
+      FixtureDb fixture(folder_.path());
+      fixture.Exec("begin");  // one write instead of one per row
+      fill(fixture);
+      fixture.FillEmptyTables();
+      fixture.Exec("commit");
+    }
+    const Status status = refdata::LoadReferenceDatabase(db_, folder_.path());
+    EXPECT_TRUE(status.ok()) << U(status.message());
+  }
+  refdata::DatabaseClass& db() { return db_; }
+
+ private:
+  TempFolder folder_;
+  refdata::DatabaseClass db_;
+};
+
+class RecordingObserver : public generation::RunObserver {
+ public:
+  void OnMessage(const generation::RunMessage& message) override { messages.push_back(U(message.text)); }
+  void OnCandidatesReady() override { ++candidatesReady; }
+  void OnRowAccepted(const generation::NameResultRow& row) override { accepted.push_back(row); }
+  void OnFirstRowAccepted() override {
+    ++firstRow;
+    acceptedBeforeFirstRow = accepted.size();
+  }
+  void OnFinished(const generation::RunResult&) override { ++finished; }
+
+  std::vector<std::string> messages;  // UTF-8
+  std::vector<generation::NameResultRow> accepted;
+  int candidatesReady = 0;
+  int firstRow = 0;
+  size_t acceptedBeforeFirstRow = 0;
+  int finished = 0;
+};
+
+// The 姓名 column of every row, as UTF-8.
+inline std::vector<std::string> Names(const std::vector<generation::NameResultRow>& rows) {
+  std::vector<std::string> names;
+  for (const auto& row : rows) names.push_back(U(row.name));
+  return names;
+}
+
+inline generation::RunResult Run(refdata::DatabaseClass& db, const generation::RunInput& input,
+                                 RecordingObserver& observer) {
+  generation::RunControl control;
+  return generation::GenerateNames(db, input, observer, control);
+}
+
+}  // namespace babyname::testing
