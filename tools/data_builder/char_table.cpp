@@ -75,9 +75,14 @@ std::string Join(const std::vector<std::string>& parts, const std::string& separ
 }  // namespace
 
 std::vector<std::string> Readings(const UnihanEntry& entry) {
+  // kMandarin gives the customary reading first, unless the 2013 standard
+  // table knows other readings only (罗: kMandarin luō, the table luó).
+  std::vector<std::string> standard;
+  AddIndexedReadings(entry.tghz, standard);
   std::vector<std::string> out;
   for (const std::string& r : Split(entry.mandarin, ' ')) {
-    if (!r.empty() && std::find(out.begin(), out.end(), r) == out.end()) out.push_back(r);
+    if (r.empty() || std::find(out.begin(), out.end(), r) != out.end()) continue;
+    if (standard.empty() || std::find(standard.begin(), standard.end(), r) != standard.end()) out.push_back(r);
   }
   AddIndexedReadings(entry.tghz, out);
   AddIndexedReadings(entry.xhc, out);
@@ -167,7 +172,10 @@ std::vector<CharRow> BuildCharacterRows(const CharTableInputs& in, GbkFitter& fi
       const std::string t = WithoutTones(r);
       if (!t.empty() && std::find(toneless.begin(), toneless.end(), t) == toneless.end()) toneless.push_back(t);
     }
-    row.pinyin2 = fitter.Fit(Join(readings, ","));
+    // GBK lacks ḿ (U+1E3F); the plain letter keeps the reading legible.
+    std::string reading = Join(readings, ",");
+    for (size_t at = reading.find("ḿ"); at != std::string::npos; at = reading.find("ḿ")) reading.replace(at, 3, "m");
+    row.pinyin2 = fitter.Fit(reading);
     row.pinyin1 = Join(toneless, ",");
     if (!toneless.empty()) {
       row.initial = InitialOf(toneless[0]);
