@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "chart/civil_date.h"
 
@@ -52,6 +53,7 @@ TEST(SolarTerm, MomentsAgreeWithTheAlmanacToTheMinute) {
       {2023, SolarTerm::kAutumnEquinox, {2023, 9, 23, 14, 50}},
       {2019, SolarTerm::kWinterSolstice, {2019, 12, 22, 12, 19}},
       {2020, SolarTerm::kWinterSolstice, {2020, 12, 21, 18, 2}},
+      {2021, SolarTerm::kWinterSolstice, {2021, 12, 21, 23, 59}},  // 50 s before midnight
       // Equinoxes and solstices published in UTC, here plus eight hours.
       {1999, SolarTerm::kWinterSolstice, {1999, 12, 22, 15, 44}},
       {2000, SolarTerm::kSpringEquinox, {2000, 3, 20, 15, 35}},
@@ -64,6 +66,34 @@ TEST(SolarTerm, MomentsAgreeWithTheAlmanacToTheMinute) {
     const double computed = SolarTermMoment(c.year, c.term);
     EXPECT_NEAR(computed, ChinaDays(c.publishedCst), kMinute)
         << c.year << " term " << static_cast<int>(c.term) << ": " << Describe(computed);
+  }
+}
+
+// The day of each term in the Gregorian-Lunar conversion tables of the Hong Kong
+// Observatory: whole years, and the first months of some others.
+TEST(SolarTerm, DaysAgreeWithThePublishedConversionTables) {
+  struct Year {
+    int year;
+    std::vector<int> days;  // day of month of 小寒, 大寒, 立春 … in order
+  };
+  const Year years[] = {
+      {1923, {6, 21, 5, 19, 6}},
+      {1932, {6, 21}},
+      {1966, {6}},
+      {1976, {6, 21, 5, 19, 5, 20, 4, 20, 5, 21, 5, 21, 7, 23, 7, 23, 7, 23, 8, 23, 7, 22, 7, 22}},
+      {1978, {6, 20, 4, 19, 6}},
+      {1988, {6, 21, 4, 19, 5}},
+      {2009, {5, 20, 4, 18, 5, 20}},
+      {2014, {5, 20, 4, 19, 6, 21, 5, 20, 5, 21, 6, 21, 7, 23, 7, 23, 8, 23, 8, 23, 7, 22, 7, 22}},
+      {2020, {6, 20, 4, 19, 5, 20, 4, 19, 5, 20, 5, 21, 6, 22, 7, 22, 7, 22, 8, 23, 7, 22, 7, 21}},
+  };
+  for (const Year& y : years) {
+    for (size_t t = 0; t < y.days.size(); ++t) {
+      const double moment = SolarTermMoment(y.year, static_cast<SolarTerm>(t));
+      const CivilDate published{y.year, static_cast<int>(t) / 2 + 1, y.days[t]};
+      EXPECT_EQ(CivilFromDays(static_cast<int>(std::floor(moment))), published)
+          << y.year << " term " << t << ": " << Describe(moment);
+    }
   }
 }
 
