@@ -55,7 +55,7 @@ struct ReportTexts {
               pillars = text::Gbk("八字四柱："), elements = text::Gbk("八字五行："),
               nayin = text::Gbk("五行纳音："), lunarFormat = text::Gbk("%Y年    %M  %D日  "),
               year = text::Gbk("年"), month = text::Gbk("月"), day = text::Gbk("日"), hour = text::Gbk("时"),
-              invalid = text::Gbk("日期无效：");
+              invalid = text::Gbk("日期无效："), doesNotExist = text::Gbk("该日期不存在"), stop = text::Gbk("。");
 };
 
 const ReportTexts& Texts() {
@@ -112,19 +112,19 @@ BirthChart CastBirthChart(std::string_view yearText, std::string_view monthText,
 
   const std::optional<int> year = ParseNumber(yearText), month = ParseNumber(monthText),
                            day = ParseNumber(dayText), hour = ParseNumber(hourText);
-  Result<Pillars> pillars = Status::Error(text::Gbk("该日期不存在"));
+  Result<Pillars> pillars = Status::Error(t.doesNotExist);
   DateTime moment;
   if (year && month && day && hour) {
     moment = {{*year, *month, *day}, *hour};
     pillars = FourPillars(moment);
   }
   if (!pillars.ok()) {
-    chart.report += t.invalid + pillars.status().message() + text::Gbk("。");
+    chart.report += t.invalid + pillars.status().message() + t.stop;
     return chart;
   }
   const Result<LunarDate> lunar = LunarDateOf(moment.date);
   if (!lunar.ok()) {  // cannot happen: the same checks as FourPillars
-    chart.report += t.invalid + lunar.status().message() + text::Gbk("。");
+    chart.report += t.invalid + lunar.status().message() + t.stop;
     return chart;
   }
 
