@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "generation/engine.h"
+#include "generation/pools.h"
 #include "refdata/reference_db.h"
 #include "support/fixture_db.h"
 #include "support/gbk_literal.h"
+#include "text/characters.h"
 
 namespace babyname::testing {
 
@@ -23,6 +26,35 @@ inline void AddUniformVerdicts(FixtureDb& f, std::string_view verdict, int from 
   for (const char* a : elements)
     for (const char* b : elements)
       for (const char* c : elements) f.AddTalent(std::string(a) + b + c, verdict);
+}
+
+// Every character of both built-in pools, with strokes and elements spread by
+// position, and verdicts that vary with the number (every 9th 凶, every 11th
+// 中; three-talent keys 中 when the first and last element agree, else 吉), so
+// that scores spread too.
+struct PoolCharacter {
+  int traditional;
+  std::string element;  // UTF-8
+};
+
+inline std::map<std::string, PoolCharacter> FillPoolCharacters(FixtureDb& f) {
+  static const std::vector<std::string> kElements = {"金", "木", "水", "火", "土"};
+  std::map<std::string, PoolCharacter> characters;
+  int i = 0;
+  for (const std::string& c : text::SplitCharacters(generation::NicknamePool())) {
+    const std::string utf8 = U(c);
+    if (characters.count(utf8)) continue;
+    const int traditional = 3 + (i * 7) % 22;
+    const std::string& element = kElements[static_cast<size_t>(i) % kElements.size()];
+    f.AddCharacter(utf8, traditional - 1, traditional, element);
+    characters[utf8] = {traditional, element};
+    ++i;
+  }
+  for (int n = 1; n <= 200; ++n) f.AddNumber(n, n % 9 == 0 ? "凶" : n % 11 == 0 ? "中" : "大吉");
+  for (const auto& a : kElements)
+    for (const auto& b : kElements)
+      for (const auto& c : kElements) f.AddTalent(a + b + c, a == c ? "中" : "吉");
+  return characters;
 }
 
 class LoadedFixture {

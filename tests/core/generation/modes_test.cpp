@@ -17,6 +17,8 @@ namespace babyname::generation {
 namespace {
 
 using testing::AddUniformVerdicts;
+using testing::FillPoolCharacters;
+using testing::PoolCharacter;
 using testing::FixtureDb;
 using testing::G;
 using testing::LoadedFixture;
@@ -34,34 +36,6 @@ RunInput Input(Mode mode, const char* surname, int count = 2) {
   input.count = count;
   input.seed = 7;
   return input;
-}
-
-// Every character of both pools, with strokes and elements spread by position,
-// and verdicts that vary with the number, so that scores spread too.
-const std::vector<std::string> kElements = {"金", "木", "水", "火", "土"};
-
-struct PoolCharacter {
-  int traditional;
-  std::string element;  // UTF-8
-};
-
-std::map<std::string, PoolCharacter> FillPoolCharacters(FixtureDb& f) {
-  std::map<std::string, PoolCharacter> characters;
-  int i = 0;
-  for (const std::string& c : text::SplitCharacters(NicknamePool())) {
-    const std::string utf8 = U(c);
-    if (characters.count(utf8)) continue;
-    const int traditional = 3 + (i * 7) % 22;
-    const std::string& element = kElements[static_cast<size_t>(i) % kElements.size()];
-    f.AddCharacter(utf8, traditional - 1, traditional, element);
-    characters[utf8] = {traditional, element};
-    ++i;
-  }
-  for (int n = 1; n <= 200; ++n) f.AddNumber(n, n % 9 == 0 ? "凶" : n % 11 == 0 ? "中" : "大吉");
-  for (const auto& a : kElements)
-    for (const auto& b : kElements)
-      for (const auto& c : kElements) f.AddTalent(a + b + c, a == c ? "中" : "吉");
-  return characters;
 }
 
 TEST(CombinationMode, PairsEveryTypedCharacterAndSkipsTheFamilyName) {

@@ -1,0 +1,162 @@
+// FillScoredList and the list utilities on hand-made run states.
+#include <gtest/gtest.h>
+
+#include "generation/candidates.h"
+#include "generation/scored_list.h"
+#include "generation/shuffle.h"
+#include "generation_fixture.h"
+
+namespace babyname::generation {
+namespace {
+
+using testing::FillPoolCharacters;
+using testing::FixtureDb;
+using testing::G;
+using testing::LoadedFixture;
+using testing::Names;
+using testing::RecordingObserver;
+using testing::U;
+
+// A run state over `characters` (UTF-8) with the pair rule of count 2.
+RunState PairState(refdata::DatabaseClass& db, const std::vector<std::string>& characters,
+                   const GenerationCharacterSetting& generation = {}) {
+  RunState state;
+  state.Reset(G(characters));
+  CharacterLoader loader(db);
+  RecordingObserver observer;
+  RunControl control;
+  EXPECT_TRUE(BuildPairCandidates(state, loader, 2, generation, observer, control));
+  if (generation.SecondInForce()) AddScoringLookup(state, loader, generation.secondCharacter);
+  return state;
+}
+
+TEST(FillScoredList, EveryRowEqualsAFullScoreOfItsName) {
+  LoadedFixture data([](FixtureDb& f) { FillPoolCharacters(f); });
+  const auto verdicts = analysis::VerdictTable::Load(data.db());
+  // Whole characters (remembered scores), an unknown character, and a
+  // generation character of two characters (scored in full every time).
+  GenerationCharacterSetting twoCharacters;
+  ASSERT_TRUE(ApplyOk(twoCharacters, GenerationChoice::kSecond, G("志强"), "").ok());
+  std::vector<std::string> characters = {"李", "湛", "子", "会", "奥", "电", "湖", "琢", "当", "大", "极",
+                                         "川", "傲", "杨", "贾", "照", "煦", "涌", "山", "士", "琦", "丂"};
+  for (const auto& generation : {GenerationCharacterSetting{}, twoCharacters}) {
+    const RunState state = PairState(data.db(), characters, generation);
+    RecordingObserver observer;
+    RunControl control;
+    const std::string family = G("李");
+    const ScoredListOutcome outcome = FillScoredList(state, family, 0, std::nullopt, verdicts, observer, control);
+    ASSERT_GE(outcome.rows.size(), 20u);
+    std::set<int> scores;
+    for (const NameResultRow& row : outcome.rows) {
+      const std::string given = row.name.substr(family.size());
+      const NameResultRow expected =
+          MakeNameResultRow(row.number, row.name, analysis::ScoreName(family, given, state.table, verdicts));
+      EXPECT_EQ(row.Cells(), expected.Cells()) << U(row.name);
+      scores.insert(row.score);
+    }
+    // The fixture spreads the scores (with 志强 only the first two given characters count).
+    if (!generation.inForce) EXPECT_GT(scores.size(), 3u);
+  }
+}
+
+TEST(FillScoredList, CapacityEndsTheScoring) {
+  LoadedFixture data([](FixtureDb& f) { FillPoolCharacters(f); });
+  const auto verdicts = analysis::VerdictTable::Load(data.db());
+  const RunState state = PairState(data.db(), {"湛", "子", "会", "奥", "电"});
+  RecordingObserver observer;
+  RunControl control;
+  const ScoredListOutcome outcome = FillScoredList(state, G("李"), 0, 3, verdicts, observer, control);
+  EXPECT_EQ(outcome.rows.size(), 3u);
+  EXPECT_EQ(outcome.scored, 3u);  // the rest is not scored
+  EXPECT_EQ(observer.firstRow, 1);
+  EXPECT_EQ(observer.accepted.size(), 3u);
+}
+
+TEST(FillScoredList, ThresholdKeepsOnlyHighScores) {
+  LoadedFixture data([](FixtureDb& f) { FillPoolCharacters(f); });
+  const auto verdicts = analysis::VerdictTable::Load(data.db());
+  const RunState state = PairState(data.db(), {"湛", "子", "会", "奥", "电", "湖", "琢", "当"});
+  RecordingObserver all, high;
+  RunControl control;
+  const auto every = FillScoredList(state, G("李"), 0, std::nullopt, verdicts, all, control);
+  const auto kept = FillScoredList(state, G("李"), 90, std::nullopt, verdicts, high, control);
+  size_t expected = 0;
+  for (const auto& row : every.rows) expected += row.score >= 90;
+  EXPECT_EQ(kept.rows.size(), expected);
+  EXPECT_LT(kept.rows.size(), every.rows.size());
+  EXPECT_EQ(kept.scored, every.scored);  // every candidate is scored, only the list differs
+}
+
+TEST(SortListDescending, EqualScoresKeepTheirOrder) {
+  std::vector<NameResultRow> rows;
+  const int scores[] = {80, 95, 80, 100, 95, 80};
+  for (int i = 0; i < 6; ++i) {
+    NameResultRow row;
+    row.number = i + 1;
+    row.score = scores[i];
+    rows.push_back(row);
+  }
+  SortListDescending(rows);
+  Renumber(rows);
+  std::vector<std::pair<int, int>> got;
+  for (const auto& row : rows) got.emplace_back(row.score, row.number);
+  EXPECT_EQ(got, (std::vector<std::pair<int, int>>{{100, 1}, {95, 2}, {95, 3}, {80, 4}, {80, 5}, {80, 6}}));
+  // Which row went where: the original numbers in the new order.
+  rows.clear();
+  for (int i = 0; i < 6; ++i) {
+    NameResultRow row;
+    row.name = std::to_string(i + 1);
+    row.score = scores[i];
+    rows.push_back(row);
+  }
+  SortListDescending(rows);
+  std::string order;
+  for (const auto& row : rows) order += row.name;
+  EXPECT_EQ(order, "425136");
+}
+
+TEST(ShuffleTexts, PermutesRepeatablyBySeed) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < 50; ++i) texts.push_back(std::to_string(i));
+  auto a = texts, b = texts, c = texts;
+  ShuffleTexts(a, 1);
+  ShuffleTexts(b, 1);
+  ShuffleTexts(c, 2);
+  EXPECT_EQ(a, b);
+  EXPECT_NE(a, c);
+  EXPECT_NE(a, texts);
+  std::sort(a.begin(), a.end());
+  auto sorted = texts;
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(a, sorted);
+
+  std::vector<std::string> one = {"x"}, none;
+  ShuffleTexts(one);
+  ShuffleTexts(none);
+  EXPECT_EQ(one, std::vector<std::string>{"x"});
+  EXPECT_TRUE(none.empty());
+}
+
+TEST(ShuffleTexts, ClockSeededRunsDiffer) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < 50; ++i) texts.push_back(std::to_string(i));
+  auto a = texts, b = texts;
+  ShuffleTexts(a);
+  ShuffleTexts(b);
+  EXPECT_NE(a, b);
+}
+
+TEST(CandidateList, ProductsAndSequencesKeepTheirOrder) {
+  CandidateList list;
+  list.SetUnits({"a", "b", "c"});
+  const uint32_t x = list.AddUnit("x");
+  list.AddProduct({0, 1}, {2, x});
+  list.AddSequence({2, 0}, {2, 0});
+  list.AddSequence({1});
+  list.AddProduct({}, {0});  // nothing
+  EXPECT_EQ(list.size(), 7u);
+  EXPECT_EQ(list.Texts(), (std::vector<std::string>{"ac", "ax", "bc", "bx", "cc", "aa", "b"}));
+}
+
+}  // namespace
+}  // namespace babyname::generation
