@@ -52,8 +52,9 @@ TEST(CliValidate, PrintsOneLinePerTable) {
     fixture.FillEmptyTables();
   }
   const Outcome r = RunCli("--data " + data.path().string() + " validate");
-  EXPECT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.out,
+  // One row per table lacks the pool characters, so the further checks fail (validate_test.cpp).
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+  EXPECT_EQ(r.out.substr(0, r.out.find("name-pool")),
             "HM_CNWord\t16\t1\nHM_三才配置\t21\t1\nHM_八一灵动数\t10\t1\nHM_EName\t10\t1\nHM_Poet\t4\t1\n"
             "HM_全唐诗\t6\t1\nHM_育儿百科\t5\t1\nHM_算命风水\t5\t1\nHM_百家姓\t5\t1\n");
 }

@@ -128,7 +128,8 @@ std::vector<CharRow> BuildCharacterRows(const CharTableInputs& in, GbkFitter& fi
   const std::unordered_map<std::string, std::string> wubi = LoadWubi(in.wubiTable, problems);
 
   std::map<std::string, std::pair<std::string, std::string>> explanations;
-  const TsvFile explained = ReadTsv(in.root, "char_explanations.tsv", {"汉字", "基本解释", "详细解释"}, {}, problems);
+  const TsvFile explained = ReadTsv(in.root, "char_explanations.tsv", {"汉字", "基本解释", "详细解释"}, {}, problems,
+                                     "missing, the explanations are made from Unihan");
   for (const TsvRow& row : explained.rows) {
     if (SingleCodePoint(row.fields[0]) == 0) {
       problems.Error(explained.Where(row), "汉字 must be exactly one character");

@@ -11,7 +11,8 @@ bool IsElementText(const std::string& text) {
 ElementRules ElementRules::Load(const std::filesystem::path& root, const StrokeRules& strokes, Problems& problems) {
   ElementRules rules;
 
-  const TsvFile listed = ReadTsv(root, "char_elements.tsv", {"汉字", "五行", "备注"}, {"备注"}, problems);
+  const TsvFile listed = ReadTsv(root, "char_elements.tsv", {"汉字", "五行", "备注"}, {"备注"}, problems,
+                                "missing, every character takes the fallback rule");
   rules.listPresent_ = listed.present;
   for (const TsvRow& row : listed.rows) {
     const char32_t c = SingleCodePoint(row.fields[0]);

@@ -30,12 +30,12 @@ std::string JoinColumns(const std::vector<std::string>& columns) {
 }  // namespace
 
 TsvFile ReadTsv(const std::filesystem::path& root, const std::string& relative, const std::vector<std::string>& columns,
-                const std::vector<std::string>& mayBeEmpty, Problems& problems) {
+                const std::vector<std::string>& mayBeEmpty, Problems& problems, const std::string& whenMissing) {
   TsvFile file;
   file.label = "content/" + relative;
   std::ifstream in(root / "content" / relative, std::ios::binary);
   if (!in) {
-    problems.Warning(file.label, "missing, its table stays empty");
+    problems.Warning(file.label, whenMissing);
     return file;
   }
   file.present = true;

@@ -30,12 +30,13 @@ struct TsvFile {
   std::string Where(const TsvRow& row) const { return label + ":" + std::to_string(row.line); }
 };
 
-// Reads `root`/`relative`. A missing file gives present == false and a warning
-// (the table it feeds stays empty). The header must be exactly `columns`; a
+// Reads `root`/content/`relative`. A missing file gives present == false and
+// the warning `whenMissing`. The header must be exactly `columns`; a
 // row with another number of fields, an empty field in a column not listed in
 // `mayBeEmpty`, a text without a GBK form or invalid UTF-8 is an error.
 TsvFile ReadTsv(const std::filesystem::path& root, const std::string& relative, const std::vector<std::string>& columns,
-                const std::vector<std::string>& mayBeEmpty, Problems& problems);
+                const std::vector<std::string>& mayBeEmpty, Problems& problems,
+                const std::string& whenMissing = "missing, its table stays empty");
 
 // Splits on a separator; keeps empty parts.
 std::vector<std::string> Split(const std::string& text, char separator);
