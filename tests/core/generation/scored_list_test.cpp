@@ -55,7 +55,9 @@ TEST(FillScoredList, EveryRowEqualsAFullScoreOfItsName) {
       scores.insert(row.score);
     }
     // The fixture spreads the scores (with 志强 only the first two given characters count).
-    if (!generation.inForce) EXPECT_GT(scores.size(), 3u);
+    if (!generation.inForce) {
+      EXPECT_GT(scores.size(), 3u);
+    }
   }
 }
 
