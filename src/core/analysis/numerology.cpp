@@ -12,15 +12,19 @@ using refdata::DatabaseClass;
 using refdata::StatementGuard;
 
 // The same walk as text::SplitCharacters, into a list whose storage is reused:
-// characters of one or two bytes stay within the strings' own buffers, so a
-// reused list costs no allocation.
+// characters of one or two bytes fit the strings' own buffers, so a reused
+// list costs no allocation.
 void SplitInto(std::string_view gbk, std::vector<std::string>& out) {
-  out.clear();
-  if (text::IsBlank(gbk)) return;
-  for (size_t i = 0; i < gbk.size();) {
+  size_t count = 0;
+  if (!text::IsBlank(gbk)) {
+    for (size_t i = 0; i < gbk.size(); ++count) i += static_cast<unsigned char>(gbk[i]) > 122 ? 2 : 1;
+  }
+  out.resize(count);
+  size_t i = 0;
+  for (std::string& character : out) {
     size_t len = static_cast<unsigned char>(gbk[i]) > 122 ? 2 : 1;
-    if (i + len > gbk.size()) len = gbk.size() - i;
-    out.emplace_back(gbk.substr(i, len));
+    if (i + len > gbk.size()) len = gbk.size() - i;  // a lead byte at the very end stands alone
+    character.assign(gbk.data() + i, len);
     i += len;
   }
 }
@@ -98,10 +102,12 @@ std::string TalentVerdict(DatabaseClass& db, std::string_view key) {
   return row.Text(2);
 }
 
-std::string DatabaseVerdicts::NumberVerdict(int32_t number) const { return analysis::NumberVerdict(db_, number); }
+void DatabaseVerdicts::LookUpNumber(int32_t number, std::string& verdict) const {
+  verdict = analysis::NumberVerdict(db_, number);
+}
 
-std::string DatabaseVerdicts::TalentVerdict(std::string_view key) const {
-  return analysis::TalentVerdict(db_, key);
+void DatabaseVerdicts::LookUpTalent(std::string_view key, std::string& verdict) const {
+  verdict = analysis::TalentVerdict(db_, key);
 }
 
 VerdictTable VerdictTable::Load(DatabaseClass& db) {
@@ -139,15 +145,26 @@ void VerdictTable::AddTalent(std::string key, std::string verdict) {
   talents_.try_emplace(std::move(key), std::move(verdict));
 }
 
-std::string VerdictTable::NumberVerdict(int32_t number) const {
-  if (number >= 0 && number < kDenseNumbers) return dense_[static_cast<size_t>(number)];
+void VerdictTable::LookUpNumber(int32_t number, std::string& verdict) const {
+  if (number >= 0 && number < kDenseNumbers) {
+    verdict = dense_[static_cast<size_t>(number)];
+    return;
+  }
   const auto it = sparse_.find(number);
-  return it == sparse_.end() ? std::string() : it->second;
+  if (it == sparse_.end()) {
+    verdict.clear();
+  } else {
+    verdict = it->second;
+  }
 }
 
-std::string VerdictTable::TalentVerdict(std::string_view key) const {
+void VerdictTable::LookUpTalent(std::string_view key, std::string& verdict) const {
   const auto it = talents_.find(key);
-  return it == talents_.end() ? std::string() : it->second;
+  if (it == talents_.end()) {
+    verdict.clear();
+  } else {
+    verdict = it->second;
+  }
 }
 
 void CharInfoTable::Reset(size_t count) {
@@ -199,7 +216,7 @@ void ComputeGrids(FiveGrid& grid, const VerdictSource& verdicts) {
   grid.elementText.clear();
   for (int p = 0; p < kPositionCount; ++p) {
     grid.simplifiedTotal += grid.simplifiedStrokes[p];
-    grid.elementText += grid.elements[p];
+    if (!grid.elements[p].empty()) grid.elementText += grid.elements[p];
   }
   if (familyShape == 1 && givenShape == 1) {
     grid.outer = 2;
@@ -209,17 +226,17 @@ void ComputeGrids(FiveGrid& grid, const VerdictSource& verdicts) {
     grid.outer = grid.total - grid.person + 1;
   }
 
-  grid.talentKey.clear();
-  grid.talentKey += ElementOfNumber(grid.heaven % 10);
-  grid.talentKey += ElementOfNumber(grid.person % 10);
-  grid.talentKey += ElementOfNumber(grid.earth % 10);
+  const std::string& e1 = ElementOfNumber(grid.heaven % 10);
+  const std::string& e2 = ElementOfNumber(grid.person % 10);
+  const std::string& e3 = ElementOfNumber(grid.earth % 10);
+  grid.talentKey.assign(e1).append(e2).append(e3);
 
-  grid.verdicts[kVerdictHeaven] = verdicts.NumberVerdict(grid.heaven);
-  grid.verdicts[kVerdictPerson] = verdicts.NumberVerdict(grid.person);
-  grid.verdicts[kVerdictEarth] = verdicts.NumberVerdict(grid.earth);
-  grid.verdicts[kVerdictTotal] = verdicts.NumberVerdict(grid.total);
-  grid.verdicts[kVerdictOuter] = verdicts.NumberVerdict(grid.outer);
-  grid.verdicts[kVerdictTalent] = verdicts.TalentVerdict(grid.talentKey);
+  verdicts.LookUpNumber(grid.heaven, grid.verdicts[kVerdictHeaven]);
+  verdicts.LookUpNumber(grid.person, grid.verdicts[kVerdictPerson]);
+  verdicts.LookUpNumber(grid.earth, grid.verdicts[kVerdictEarth]);
+  verdicts.LookUpNumber(grid.total, grid.verdicts[kVerdictTotal]);
+  verdicts.LookUpNumber(grid.outer, grid.verdicts[kVerdictOuter]);
+  verdicts.LookUpTalent(grid.talentKey, grid.verdicts[kVerdictTalent]);
 
   // Each product in double precision, each partial sum rounded to single: for
   // every mix of the five factors this gives the exact decimal sum.

@@ -84,13 +84,39 @@ inline constexpr std::array<int, kVerdictCount> kVerdictWeights = {5, 30, 20, 20
 std::string NumberVerdict(refdata::DatabaseClass& db, int32_t number);
 std::string TalentVerdict(refdata::DatabaseClass& db, std::string_view key);
 
+// Hashes short texts (characters, 三才 keys: up to eight bytes) by packing
+// their bytes into one word; longer texts by the standard hash.
+struct ShortTextHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view s) const {
+    if (s.size() > 8) return std::hash<std::string_view>{}(s);
+    uint64_t word = s.size();
+    for (char c : s) word = (word << 8) | static_cast<unsigned char>(c);
+    word ^= word >> 29;
+    word *= 0xBF58476D1CE4E5B9ull;
+    return static_cast<size_t>(word ^ (word >> 32));
+  }
+};
+
 // Where ScoreName and the report take their verdicts from. Both implementations
 // give identical answers for the same database.
 class VerdictSource {
  public:
   virtual ~VerdictSource() = default;
-  virtual std::string NumberVerdict(int32_t number) const = 0;
-  virtual std::string TalentVerdict(std::string_view key) const = 0;
+  std::string NumberVerdict(int32_t number) const {
+    std::string verdict;
+    LookUpNumber(number, verdict);
+    return verdict;
+  }
+  std::string TalentVerdict(std::string_view key) const {
+    std::string verdict;
+    LookUpTalent(key, verdict);
+    return verdict;
+  }
+  // The same lookups writing into `verdict` (replacing its content), so that a
+  // reused record costs no allocation.
+  virtual void LookUpNumber(int32_t number, std::string& verdict) const = 0;
+  virtual void LookUpTalent(std::string_view key, std::string& verdict) const = 0;
 };
 
 // Asks the database on every lookup. The connection must outlive the object;
@@ -98,8 +124,8 @@ class VerdictSource {
 class DatabaseVerdicts final : public VerdictSource {
  public:
   explicit DatabaseVerdicts(refdata::DatabaseClass& db) : db_(db) {}
-  std::string NumberVerdict(int32_t number) const override;
-  std::string TalentVerdict(std::string_view key) const override;
+  void LookUpNumber(int32_t number, std::string& verdict) const override;
+  void LookUpTalent(std::string_view key, std::string& verdict) const override;
 
  private:
   refdata::DatabaseClass& db_;
@@ -119,19 +145,15 @@ class VerdictTable final : public VerdictSource {
   void AddNumber(int32_t number, std::string verdict);
   void AddTalent(std::string key, std::string verdict);
 
-  std::string NumberVerdict(int32_t number) const override;
-  std::string TalentVerdict(std::string_view key) const override;
+  void LookUpNumber(int32_t number, std::string& verdict) const override;
+  void LookUpTalent(std::string_view key, std::string& verdict) const override;
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
   static constexpr int32_t kDenseNumbers = 256;  // grid numbers of real names stay far below
   std::array<std::string, kDenseNumbers> dense_;
   std::array<bool, kDenseNumbers> densePresent_{};
   std::unordered_map<int32_t, std::string> sparse_;
-  std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> talents_;
+  std::unordered_map<std::string, std::string, ShortTextHash, std::equal_to<>> talents_;
 };
 
 // The engine's cached view of one HM_CNWord row.
@@ -165,23 +187,10 @@ class CharInfoTable {
   size_t size() const { return records_.size(); }
 
  private:
-  // Characters are one or two bytes: such short keys are hashed by packing
-  // their bytes into one word.
-  struct TextHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const {
-      if (s.size() > 8) return std::hash<std::string_view>{}(s);
-      uint64_t word = s.size();
-      for (char c : s) word = (word << 8) | static_cast<unsigned char>(c);
-      word ^= word >> 29;
-      word *= 0xBF58476D1CE4E5B9ull;
-      return static_cast<size_t>(word ^ (word >> 32));
-    }
-  };
   void RebuildIndex();
 
   std::vector<CharInfo> records_;
-  std::unordered_map<std::string, size_t, TextHash, std::equal_to<>> firstIndex_;
+  std::unordered_map<std::string, size_t, ShortTextHash, std::equal_to<>> firstIndex_;
 };
 
 // Computes the grids, verdicts and score of `grid` from its character lists
