@@ -1,6 +1,7 @@
 #include "generation/scored_list.h"
 
 #include <algorithm>
+#include <array>
 
 #include "text/characters.h"
 
@@ -65,8 +66,22 @@ class ScoreMemo {
 }  // namespace
 
 void SortListDescending(std::vector<NameResultRow>& rows) {
-  std::stable_sort(rows.begin(), rows.end(),
-                   [](const NameResultRow& x, const NameResultRow& y) { return x.score > y.score; });
+  // Score values lie in 0..100, so a stable bucket pass does it in one move per
+  // row; anything else falls back to a stable sort.
+  constexpr int32_t kMaxScore = 100;
+  std::array<size_t, kMaxScore + 2> starts{};
+  for (const NameResultRow& row : rows) {
+    if (row.score < 0 || row.score > kMaxScore) {
+      std::stable_sort(rows.begin(), rows.end(),
+                       [](const NameResultRow& x, const NameResultRow& y) { return x.score > y.score; });
+      return;
+    }
+    ++starts[static_cast<size_t>(kMaxScore - row.score) + 1];
+  }
+  for (size_t i = 1; i < starts.size(); ++i) starts[i] += starts[i - 1];
+  std::vector<NameResultRow> sorted(rows.size());
+  for (NameResultRow& row : rows) sorted[starts[static_cast<size_t>(kMaxScore - row.score)]++] = std::move(row);
+  rows = std::move(sorted);
 }
 
 void Renumber(std::vector<NameResultRow>& rows) {
@@ -77,6 +92,7 @@ ScoredListOutcome FillScoredList(const RunState& state, const std::string& famil
                                  std::optional<uint32_t> capacity, const analysis::VerdictSource& verdicts,
                                  RunObserver& observer, RunControl& control) {
   ScoredListOutcome outcome;
+  outcome.rows.reserve(static_cast<size_t>(std::min<uint64_t>(capacity.value_or(UINT32_MAX), state.candidates.size())));
   ScoreMemo memo(state);
   analysis::FiveGrid grid;
   std::string given;
