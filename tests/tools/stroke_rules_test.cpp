@@ -60,6 +60,11 @@ TEST(StrokeRules, NamingCountsOfKnownCharacters) {
       {"芳", 10}, {"打", 6},  {"思", 9},  {"那", 11}, {"阳", 17}, {"远", 17}, {"林", 8},  {"华", 14},
       {"国", 11}, {"伟", 11}, {"丽", 19}, {"建", 9},  {"涵", 12}, {"瑶", 15}, {"琪", 13}, {"慧", 15},
       {"德", 15}, {"鑫", 24}, {"鹏", 19}, {"龙", 16}, {"飞", 9},  {"宇", 6},  {"轩", 10}, {"梓", 11},
+      // kept as written, counted by the same rule
+      {"余", 7},  {"胡", 11}, {"朱", 6},  {"沈", 8},  {"姜", 9},  {"范", 11}, {"千", 3},  {"秋", 9},
+      {"向", 6},  {"御", 11}, {"芸", 10}, {"才", 4},
+      // chosen among several traditional forms
+      {"当", 13}, {"钟", 17},
   };
   for (const auto& c : cases) EXPECT_EQ(Strokes(c.hanzi), c.strokes) << c.hanzi;
 }
