@@ -54,6 +54,36 @@ void RunState::Reset(std::vector<std::string> entries) {
   loaded.assign(pool.size(), false);
 }
 
+void CharacterLoader::Preload(const std::vector<std::string>& characters) {
+  constexpr size_t kBatch = 500;  // well below the engine's limit of bound values
+  std::vector<refdata::SqlValue> batch;
+  auto flush = [&] {
+    if (batch.empty()) return;
+    // Only placeholders are joined into the text; the characters are bound.
+    std::string sql = text::Gbk("select 1, 汉字, 简体笔画数, 繁体笔画数, 五行属性 from HM_CNWord where 汉字 in (");
+    for (size_t i = 0; i < batch.size(); ++i) sql += i == 0 ? "?" : ",?";
+    sql += ") order by rowid";
+    refdata::StatementGuard row(db_, db_.Query(sql, batch));
+    for (bool more = row.Int(0) == 1; more; more = row.Next()) {
+      analysis::CharInfo info;
+      info.character = row.Text(1);
+      info.simplifiedStrokes = row.Int(2);
+      info.traditionalStrokes = row.Int(3);
+      info.element = row.Text(4);
+      const std::string key = info.character;
+      seen_.try_emplace(key, std::move(info));  // the first row of a character wins
+    }
+    batch.clear();
+  };
+  std::unordered_map<std::string, bool> asked;
+  for (const std::string& character : characters) {
+    if (character.empty() || seen_.count(character) || !asked.emplace(character, true).second) continue;
+    batch.emplace_back(character);
+    if (batch.size() == kBatch) flush();
+  }
+  flush();
+}
+
 analysis::CharInfo CharacterLoader::Load(const std::string& character) {
   if (auto it = seen_.find(character); it != seen_.end()) return it->second;
   static const std::string sql = text::Gbk("select * from HM_CNWord where 汉字=?");
@@ -92,6 +122,7 @@ bool BuildPairCandidates(RunState& state, CharacterLoader& loader, int count,
                          const GenerationCharacterSetting& generation, RunObserver& observer,
                          RunControl& control) {
   if (count != 2) observer.OnMessage(OneCharacterMessage());
+  loader.Preload(state.pool);
   std::vector<uint32_t> usable;
   for (size_t i = 0; i < state.pool.size(); ++i) {
     if (!control.Checkpoint()) return false;

@@ -89,6 +89,10 @@ struct RunState {
 class CharacterLoader {
  public:
   explicit CharacterLoader(refdata::DatabaseClass& db) : db_(db) {}
+  // Reads the rows of many characters with a few queries instead of one each.
+  // Where the table holds a character twice, the first row in table order
+  // counts, as for a single-row query. Characters without a row are left to Load.
+  void Preload(const std::vector<std::string>& characters);
   // The row of `character` as the cache holds it: the character itself, the
   // two stroke counts and the element; 0 and empty when the table lacks it.
   analysis::CharInfo Load(const std::string& character);

@@ -104,6 +104,7 @@ std::optional<ScoredPlan> PrepareScoredMode(RunState& state, CharacterLoader& lo
     }
     case Mode::kNickname: {
       state.Reset(PoolWithFamily(NicknamePool(), family));
+      loader.Preload(state.pool);
       static const std::string kXiao = text::Gbk("小"), kEr = text::Gbk("儿"), kAh = text::Gbk("阿");
       std::vector<uint32_t> usable;
       for (size_t i = 0; i < state.pool.size(); ++i) {

@@ -39,6 +39,7 @@ bool BuildSuperAuspiciousCandidates(RunState& state, CharacterLoader& loader, co
   const bool byPosition = input.secondCharacter.master || input.thirdCharacter.master;
   const bool byAll = input.mustHave.master || input.mustNotHave.master;
 
+  loader.Preload(state.pool);
   std::vector<uint32_t> secondPool, thirdPool, everyPool;
   for (size_t i = 0; i < state.pool.size(); ++i) {
     if (!control.Checkpoint()) return false;

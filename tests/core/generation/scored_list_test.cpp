@@ -162,3 +162,32 @@ TEST(CandidateList, ProductsAndSequencesKeepTheirOrder) {
 
 }  // namespace
 }  // namespace babyname::generation
+
+namespace babyname::generation {
+namespace {
+
+TEST(CharacterLoader, BatchAndSingleReadsAgree) {
+  LoadedFixture data([](FixtureDb& f) {
+    f.AddCharacter("明", 8, 8, "火");
+    f.AddCharacter("明", 9, 9, "水");  // a second row: the first one counts
+    f.AddCharacter("空", 8, 8, "");
+  });
+  const std::vector<std::string> characters = G(std::vector<std::string>{"明", "空", "无", "欧阳", "明"});
+  CharacterLoader batch(data.db()), single(data.db());
+  batch.Preload(characters);
+  for (const std::string& c : characters) {
+    const analysis::CharInfo a = batch.Load(c), b = single.Load(c);
+    EXPECT_EQ(a.character, c);
+    EXPECT_EQ(a.character, b.character);
+    EXPECT_EQ(a.simplifiedStrokes, b.simplifiedStrokes) << U(c);
+    EXPECT_EQ(a.traditionalStrokes, b.traditionalStrokes) << U(c);
+    EXPECT_EQ(a.element, b.element) << U(c);
+  }
+  EXPECT_EQ(batch.Load(G("明")).traditionalStrokes, 8);
+  EXPECT_TRUE(IsUsable(batch.Load(G("明"))));
+  EXPECT_FALSE(IsUsable(batch.Load(G("空"))));
+  EXPECT_FALSE(IsUsable(batch.Load(G("欧阳"))));
+}
+
+}  // namespace
+}  // namespace babyname::generation
