@@ -100,8 +100,8 @@ void Report(const char* what, std::vector<RunResult>& results) {
   for (const auto& r : results) ms.push_back(r.stats.engineMilliseconds);
   std::sort(ms.begin(), ms.end());
   const auto& last = results.back().stats;
-  std::printf("%-40s runs %zu  engine ms min %.1f median %.1f max %.1f  candidates %llu scored %llu rows %llu\n",
-              what, ms.size(), ms.front(), ms[ms.size() / 2], ms.back(),
+  std::printf("%-40s runs %zu  engine ms min %.1f median %.1f max %.1f  candidates %llu scored %llu rows %llu\n", what,
+              ms.size(), ms.front(), ms[ms.size() / 2], ms.back(),
               static_cast<unsigned long long>(last.candidatesBuilt),
               static_cast<unsigned long long>(last.candidatesScored), static_cast<unsigned long long>(last.rows));
 }
@@ -114,10 +114,14 @@ int main(int argc, char** argv) {
   std::string only;  // "high" or "expert": time one mode alone
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--data") data = argv[i + 1];
-    else if (option == "--write-fixture") fixtureFolder = argv[i + 1];
-    else if (option == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-    else if (option == "--only") only = argv[i + 1];
+    if (option == "--data")
+      data = argv[i + 1];
+    else if (option == "--write-fixture")
+      fixtureFolder = argv[i + 1];
+    else if (option == "--runs")
+      runs = std::max(1, std::atoi(argv[i + 1]));
+    else if (option == "--only")
+      only = argv[i + 1];
   }
   TempFolder temporary;
   if (!data) {

@@ -39,9 +39,11 @@ class PrintingObserver : public generation::RunObserver {
 
 // Ticks the boxes of the elements named in `utf8` (金木水火土) and checks the master.
 bool ParseElements(std::string_view utf8, ElementBoxes& boxes) {
-  static const std::map<std::string, int> kElements = {
-      {"金", generation::kMetal}, {"木", generation::kWood}, {"水", generation::kWater},
-      {"火", generation::kFire},  {"土", generation::kEarth}};
+  static const std::map<std::string, int> kElements = {{"金", generation::kMetal},
+                                                       {"木", generation::kWood},
+                                                       {"水", generation::kWater},
+                                                       {"火", generation::kFire},
+                                                       {"土", generation::kEarth}};
   boxes.master = true;
   for (size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -59,8 +61,8 @@ bool ParseElements(std::string_view utf8, ElementBoxes& boxes) {
 
 std::optional<Mode> ParseMode(std::string_view name) {
   static const std::map<std::string_view, Mode> kModes = {
-      {"high", Mode::kHighScore}, {"classic", Mode::kClassic}, {"combine", Mode::kCombination},
-      {"nickname", Mode::kNickname}, {"poem", Mode::kPoem}, {"english", Mode::kEnglish},
+      {"high", Mode::kHighScore},        {"classic", Mode::kClassic}, {"combine", Mode::kCombination},
+      {"nickname", Mode::kNickname},     {"poem", Mode::kPoem},       {"english", Mode::kEnglish},
       {"expert", Mode::kSuperAuspicious}};
   const auto it = kModes.find(name);
   if (it == kModes.end()) return std::nullopt;
@@ -104,9 +106,9 @@ bool ParseArguments(const Arguments& args, RunInput& input, bool& stats, bool& h
       if (!gbk(input.surname)) return false;
       haveSurname = true;
     } else if (option == "--sex") {
-      input.sex = value == "男" ? generation::Sex::kMale
+      input.sex = value == "男"   ? generation::Sex::kMale
                   : value == "女" ? generation::Sex::kFemale
-                                 : generation::Sex::kOther;
+                                  : generation::Sex::kOther;
     } else if (option == "--count") {
       if (value != "1" && value != "2") {
         PrintError("--count is 1 or 2");
@@ -126,8 +128,10 @@ bool ParseArguments(const Arguments& args, RunInput& input, bool& stats, bool& h
       if (!gbk(input.combinationText)) return false;
     } else if (option == "--pattern") {
       static const std::map<std::string, generation::NicknamePattern> kPatterns = {
-          {"AA", generation::NicknamePattern::kDouble}, {"小A", generation::NicknamePattern::kXiao},
-          {"A儿", generation::NicknamePattern::kEr}, {"阿A", generation::NicknamePattern::kAh}};
+          {"AA", generation::NicknamePattern::kDouble},
+          {"小A", generation::NicknamePattern::kXiao},
+          {"A儿", generation::NicknamePattern::kEr},
+          {"阿A", generation::NicknamePattern::kAh}};
       const auto it = kPatterns.find(value);
       if (it == kPatterns.end()) {
         PrintError("--pattern is AA, 小A, A儿 or 阿A");
@@ -142,7 +146,8 @@ bool ParseArguments(const Arguments& args, RunInput& input, bool& stats, bool& h
       if (!gbk(input.englishGiven)) return false;
     } else if (option == "--style") {
       static const std::map<std::string, generation::EnglishStyle> kStyles = {
-          {"男性化", generation::EnglishStyle::kMale}, {"女性化", generation::EnglishStyle::kFemale},
+          {"男性化", generation::EnglishStyle::kMale},
+          {"女性化", generation::EnglishStyle::kFemale},
           {"中性化", generation::EnglishStyle::kNeutral}};
       const auto it = kStyles.find(value);
       if (it == kStyles.end()) {
@@ -170,8 +175,9 @@ bool ParseArguments(const Arguments& args, RunInput& input, bool& stats, bool& h
       if (!converted) return false;
       // The window refuses an empty character with its own message.
       const Status status = generation::ApplyOk(
-          input.generation, where == "second" ? generation::GenerationChoice::kSecond : generation::GenerationChoice::kThird,
-          *converted, *converted);
+          input.generation,
+          where == "second" ? generation::GenerationChoice::kSecond : generation::GenerationChoice::kThird, *converted,
+          *converted);
       if (!status.ok()) {
         PrintGbkError(status.message());
         return false;

@@ -102,7 +102,8 @@ TEST_F(GenerateCli, ModesAndTheirOutput) {
       {"--mode poem --surname 李 --poem-chars 圣杰圣", 4, "1\t李圣圣\t17\t17\t木金金\t8,12,10,17,6\t金木水\t100", ""},
       {"--mode combine --surname 李 --chars 圣诚 --count 1", 2, "1\t李圣\t12\t12\t木金\t8,12,6,12,2\t金木土\t100",
        "一字名数理得分较低,所以软件自动降低评分标准!\n"},
-      {"--mode combine --surname 李 --chars 杰 --generation second:圣", 1, "1\t李圣杰\t20\t24\t木金木\t8,12,17,24,13\t金木金\t96", ""},
+      {"--mode combine --surname 李 --chars 杰 --generation second:圣", 1,
+       "1\t李圣杰\t20\t24\t木金木\t8,12,17,24,13\t金木金\t96", ""},
       // 李 圣 诚 杰 乐 家 in the boys' half, all but 李 again in the girls' half.
       {"--mode nickname --surname 张 --pattern AA", 11, nullptr, ""},
       {"--mode english --surname 李 --given 家明 --style 男性化", 1, "1\tGary\t加里\t强壮", ""},

@@ -119,8 +119,7 @@ RunMessage OneCharacterMessage() {
 }
 
 bool BuildPairCandidates(RunState& state, CharacterLoader& loader, int count,
-                         const GenerationCharacterSetting& generation, RunObserver& observer,
-                         RunControl& control) {
+                         const GenerationCharacterSetting& generation, RunObserver& observer, RunControl& control) {
   if (count != 2) observer.OnMessage(OneCharacterMessage());
   loader.Preload(state.pool);
   std::vector<uint32_t> usable;

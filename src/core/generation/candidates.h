@@ -121,8 +121,7 @@ void AddScoringLookup(RunState& state, CharacterLoader& loader, const std::strin
 //   count 1: every usable entry alone, after the one-character message.
 // Returns false when the run was stopped.
 bool BuildPairCandidates(RunState& state, CharacterLoader& loader, int count,
-                         const GenerationCharacterSetting& generation, RunObserver& observer,
-                         RunControl& control);
+                         const GenerationCharacterSetting& generation, RunObserver& observer, RunControl& control);
 
 // The message of a one-character run: "一字名数理得分较低,所以软件自动降低评分标准!".
 RunMessage OneCharacterMessage();

@@ -22,9 +22,12 @@ namespace {
 const std::string& PoolOfSex(Sex sex) {
   static const std::string kNone;
   switch (sex) {
-    case Sex::kMale: return BoysPool();
-    case Sex::kFemale: return GirlsPool();
-    case Sex::kOther: break;
+    case Sex::kMale:
+      return BoysPool();
+    case Sex::kFemale:
+      return GirlsPool();
+    case Sex::kOther:
+      break;
   }
   return kNone;
 }
@@ -113,11 +116,20 @@ std::optional<ScoredPlan> PrepareScoredMode(RunState& state, CharacterLoader& lo
       }
       CandidateList& list = state.candidates;
       switch (input.nickname) {
-        case NicknamePattern::kDouble: list.AddSequence(usable, usable); break;
-        case NicknamePattern::kXiao: list.AddProduct({list.AddUnit(kXiao)}, std::move(usable)); break;
-        case NicknamePattern::kEr: list.AddProduct(std::move(usable), {list.AddUnit(kEr)}); break;
-        case NicknamePattern::kAh: list.AddProduct({list.AddUnit(kAh)}, std::move(usable)); break;
-        case NicknamePattern::kNone: break;
+        case NicknamePattern::kDouble:
+          list.AddSequence(usable, usable);
+          break;
+        case NicknamePattern::kXiao:
+          list.AddProduct({list.AddUnit(kXiao)}, std::move(usable));
+          break;
+        case NicknamePattern::kEr:
+          list.AddProduct(std::move(usable), {list.AddUnit(kEr)});
+          break;
+        case NicknamePattern::kAh:
+          list.AddProduct({list.AddUnit(kAh)}, std::move(usable));
+          break;
+        case NicknamePattern::kNone:
+          break;
       }
       observer.OnCandidatesReady();
       return plan;
@@ -134,7 +146,8 @@ std::optional<ScoredPlan> PrepareScoredMode(RunState& state, CharacterLoader& lo
       return plan;
     }
     case Mode::kClassic:
-    case Mode::kEnglish: break;
+    case Mode::kEnglish:
+      break;
   }
   return plan;
 }
@@ -147,8 +160,7 @@ RunMessage GenerationShowsAllMessage() {
   return {text::Gbk("设定辈份后,产生的名字较少,所以系统将显示全部名字"), MessageIcon::kWarning};
 }
 
-RunResult GenerateNames(refdata::DatabaseClass& db, const RunInput& input, RunObserver& observer,
-                        RunControl& control) {
+RunResult GenerateNames(refdata::DatabaseClass& db, const RunInput& input, RunObserver& observer, RunControl& control) {
   const auto start = std::chrono::steady_clock::now();
   RunResult result;
   if (input.surname.empty()) observer.OnMessage(EnterSurnameMessage());

@@ -29,7 +29,6 @@ RunMessage GenerationShowsAllMessage();  // 设定辈份后,产生的名字较�
 
 // Runs the mode of `input` to its end (or until `control` stops it) and
 // returns the result, which OnFinished has also received.
-RunResult GenerateNames(refdata::DatabaseClass& db, const RunInput& input, RunObserver& observer,
-                        RunControl& control);
+RunResult GenerateNames(refdata::DatabaseClass& db, const RunInput& input, RunObserver& observer, RunControl& control);
 
 }  // namespace babyname::generation

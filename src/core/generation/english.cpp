@@ -23,8 +23,15 @@ constexpr int kENameMeaning = 9 + 1;
 std::string EnglishIndexOfInitial(std::string_view initial) {
   // English initials that sound closest to each pinyin initial.
   static constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kMap = {{
-      {"a", "i"}, {"c", "s"}, {"j", "g"}, {"k", "ch"}, {"o", "a"},
-      {"q", "ch"}, {"x", "sh"}, {"y", "e"}, {"z", "th"},
+      {"a", "i"},
+      {"c", "s"},
+      {"j", "g"},
+      {"k", "ch"},
+      {"o", "a"},
+      {"q", "ch"},
+      {"x", "sh"},
+      {"y", "e"},
+      {"z", "th"},
   }};
   for (const auto& [pinyin, english] : kMap)
     if (initial == pinyin) return std::string(english);
@@ -44,8 +51,8 @@ std::string PinyinInitial(refdata::DatabaseClass& db, const std::string& charact
   return initial;
 }
 
-bool ListEnglishNames(refdata::DatabaseClass& db, std::string_view given, EnglishStyle style,
-                      RunObserver& observer, RunControl& control, std::vector<EnglishNameRow>& rows) {
+bool ListEnglishNames(refdata::DatabaseClass& db, std::string_view given, EnglishStyle style, RunObserver& observer,
+                      RunControl& control, std::vector<EnglishNameRow>& rows) {
   const std::vector<std::string> characters = text::SplitCharacters(given);
   if (characters.empty()) {
     observer.OnMessage({text::Gbk("请输入名字"), MessageIcon::kNone});

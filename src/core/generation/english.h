@@ -28,7 +28,7 @@ std::string PinyinInitial(refdata::DatabaseClass& db, const std::string& charact
 // whose Sex equals the style's code; numbered from 1 and reported as found.
 // A given name without any character lists nothing and reports "请输入名字".
 // Returns false when the run was stopped.
-bool ListEnglishNames(refdata::DatabaseClass& db, std::string_view given, EnglishStyle style,
-                      RunObserver& observer, RunControl& control, std::vector<EnglishNameRow>& rows);
+bool ListEnglishNames(refdata::DatabaseClass& db, std::string_view given, EnglishStyle style, RunObserver& observer,
+                      RunControl& control, std::vector<EnglishNameRow>& rows);
 
 }  // namespace babyname::generation

@@ -7,14 +7,20 @@
 namespace babyname::generation {
 
 std::array<std::string, 8> NameResultRow::Cells() const {
-  return {std::to_string(number), name,     std::to_string(simplifiedTotal), std::to_string(traditionalTotal),
-          elements,               grids,    talentKey,                       std::to_string(score)};
+  return {std::to_string(number),
+          name,
+          std::to_string(simplifiedTotal),
+          std::to_string(traditionalTotal),
+          elements,
+          grids,
+          talentKey,
+          std::to_string(score)};
 }
 
 const std::array<std::string, 8>& NameResultColumns() {
-  static const std::array<std::string, 8> columns = {
-      text::Gbk("编号"), text::Gbk("姓名"), text::Gbk("简体笔划"), text::Gbk("繁体笔划"),
-      text::Gbk("五行"), text::Gbk("五格"), text::Gbk("三才"),     text::Gbk("评分")};
+  static const std::array<std::string, 8> columns = {text::Gbk("编号"),     text::Gbk("姓名"), text::Gbk("简体笔划"),
+                                                     text::Gbk("繁体笔划"), text::Gbk("五行"), text::Gbk("五格"),
+                                                     text::Gbk("三才"),     text::Gbk("评分")};
   return columns;
 }
 

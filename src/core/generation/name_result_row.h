@@ -11,14 +11,14 @@
 namespace babyname::generation {
 
 struct NameResultRow {
-  int32_t number = 0;         // 编号: 1-based position in the list
-  std::string name;           // 姓名: family name + given name (GBK)
-  int32_t simplifiedTotal = 0;  // 简体笔划
-  int32_t traditionalTotal = 0; // 繁体笔划: the 总格
-  std::string elements;       // 五行
-  std::string grids;          // 五格: GridText
-  std::string talentKey;      // 三才
-  int32_t score = 0;          // 评分: the score value
+  int32_t number = 0;            // 编号: 1-based position in the list
+  std::string name;              // 姓名: family name + given name (GBK)
+  int32_t simplifiedTotal = 0;   // 简体笔划
+  int32_t traditionalTotal = 0;  // 繁体笔划: the 总格
+  std::string elements;          // 五行
+  std::string grids;             // 五格: GridText
+  std::string talentKey;         // 三才
+  int32_t score = 0;             // 评分: the score value
 
   // The eight cells in column order, numbers in decimal (GBK texts).
   std::array<std::string, 8> Cells() const;
@@ -31,10 +31,10 @@ NameResultRow MakeNameResultRow(int32_t number, std::string name, const analysis
 
 // The row of the English-name list.
 struct EnglishNameRow {
-  int32_t number = 0;     // 编号
-  std::string name;       // 英文名 (HM_EName.Name)
-  std::string reading;    // 中文读音 (HM_EName.Cnword)
-  std::string meaning;    // 相关含义 (HM_EName.Mean)
+  int32_t number = 0;   // 编号
+  std::string name;     // 英文名 (HM_EName.Name)
+  std::string reading;  // 中文读音 (HM_EName.Cnword)
+  std::string meaning;  // 相关含义 (HM_EName.Mean)
 };
 
 }  // namespace babyname::generation

@@ -30,11 +30,11 @@ enum class Sex { kMale, kFemale, kOther };
 
 // The nickname patterns, A standing for a pool character.
 enum class NicknamePattern {
-  kNone,   // no pattern chosen: no candidate
-  kDouble, // AA型: 乐乐
-  kXiao,   // 小A型: 小乐
-  kEr,     // A儿型: 乐儿
-  kAh      // 阿A型: 阿乐
+  kNone,    // no pattern chosen: no candidate
+  kDouble,  // AA型: 乐乐
+  kXiao,    // 小A型: 小乐
+  kEr,      // A儿型: 乐儿
+  kAh       // 阿A型: 阿乐
 };
 
 // The English-name style radio buttons; the value is the HM_EName Sex code.
@@ -59,10 +59,10 @@ struct RunInput {
   // The clock seeds the shuffles when absent; a seed gives a repeatable run.
   std::optional<uint64_t> seed;
 
-  std::string combinationText;               // 组合起名: the characters typed (GBK)
+  std::string combinationText;  // 组合起名: the characters typed (GBK)
   NicknamePattern nickname = NicknamePattern::kNone;
-  std::vector<std::string> poemCharacters;   // 诗词起名: captions of the ticked boxes, poem order
-  std::string englishGiven;                  // 起英文名: the Chinese given name (GBK)
+  std::vector<std::string> poemCharacters;  // 诗词起名: captions of the ticked boxes, poem order
+  std::string englishGiven;                 // 起英文名: the Chinese given name (GBK)
   EnglishStyle englishStyle = EnglishStyle::kNone;
 
   // 超吉起名: the four filter groups.

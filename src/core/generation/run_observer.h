@@ -30,10 +30,10 @@ struct RunStats {
 // the classic mode writes `classicText`, the English-name mode `englishRows`,
 // every other mode `rows`.
 struct RunResult {
-  std::vector<NameResultRow> rows;         // sorted by score, best first, numbered 1, 2, ...
-  std::vector<EnglishNameRow> englishRows; // in table order, numbered 1, 2, ...
-  std::string classicText;                 // the names laid out for the text box
-  bool stopped = false;  // ended by RunControl::Stop: the rows are those accepted so far, unsorted
+  std::vector<NameResultRow> rows;          // sorted by score, best first, numbered 1, 2, ...
+  std::vector<EnglishNameRow> englishRows;  // in table order, numbered 1, 2, ...
+  std::string classicText;                  // the names laid out for the text box
+  bool stopped = false;                     // ended by RunControl::Stop: the rows are those accepted so far, unsorted
   RunStats stats;
 };
 

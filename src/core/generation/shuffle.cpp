@@ -21,8 +21,8 @@ uint64_t Draw(std::mt19937_64& rng, uint64_t bound) {
 }  // namespace
 
 void ShuffleTexts(std::vector<std::string>& texts, std::optional<uint64_t> seed) {
-  const uint64_t s = seed ? *seed
-                          : static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  const uint64_t s =
+      seed ? *seed : static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
   std::mt19937_64 rng(s);
   const size_t n = texts.size();
   for (size_t k = 0; k + 1 < n; ++k) {

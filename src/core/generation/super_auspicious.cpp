@@ -9,9 +9,8 @@
 namespace babyname::generation {
 
 std::string ElementSetText(const ElementBoxes& boxes, const std::string& whenNone) {
-  static const std::array<std::string, kElementCount> kCaptions = {text::Gbk("金"), text::Gbk("木"),
-                                                                   text::Gbk("水"), text::Gbk("火"),
-                                                                   text::Gbk("土")};
+  static const std::array<std::string, kElementCount> kCaptions = {text::Gbk("金"), text::Gbk("木"), text::Gbk("水"),
+                                                                   text::Gbk("火"), text::Gbk("土")};
   if (!boxes.master) return whenNone;
   std::string set;
   for (int e = 0; e < kElementCount; ++e)
@@ -21,8 +20,11 @@ std::string ElementSetText(const ElementBoxes& boxes, const std::string& whenNon
 
 int32_t SuperAuspiciousThreshold(const std::string& skyVerdict) {
   static const std::array<std::pair<std::string, int32_t>, 5> kThresholds = {{
-      {text::Gbk("大凶"), 96}, {text::Gbk("凶"), 98}, {text::Gbk("中"), 99},
-      {text::Gbk("吉"), 100}, {text::Gbk("大吉"), 100},
+      {text::Gbk("大凶"), 96},
+      {text::Gbk("凶"), 98},
+      {text::Gbk("中"), 99},
+      {text::Gbk("吉"), 100},
+      {text::Gbk("大吉"), 100},
   }};
   for (const auto& [verdict, threshold] : kThresholds)
     if (skyVerdict == verdict) return threshold;
@@ -50,8 +52,7 @@ bool BuildSuperAuspiciousCandidates(RunState& state, CharacterLoader& loader, co
       if (text::OccursIn(element, secondSet)) secondPool.push_back(unit);
       if (text::OccursIn(element, thirdSet)) thirdPool.push_back(unit);
     }
-    if (byAll && text::OccursIn(element, mustSet) && !text::OccursIn(element, mustNotSet))
-      everyPool.push_back(unit);
+    if (byAll && text::OccursIn(element, mustSet) && !text::OccursIn(element, mustNotSet)) everyPool.push_back(unit);
   }
   if (byPosition) state.candidates.AddProduct(std::move(secondPool), std::move(thirdPool));
   if (byAll) state.candidates.AddProduct(everyPool, everyPool);

@@ -107,8 +107,8 @@ TEST(ClassicMode, RunReportsTheTextAndTouchesNoDatabase) {
 
 TEST(EnglishIndex, InitialMapping) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a", "i"}, {"c", "s"}, {"j", "g"}, {"k", "ch"}, {"o", "a"}, {"q", "ch"}, {"x", "sh"},
-      {"y", "e"}, {"z", "th"}, {"zh", "zh"}, {"ch", "ch"}, {"sh", "sh"}, {"b", "b"}, {"", ""},
+      {"a", "i"}, {"c", "s"},  {"j", "g"},   {"k", "ch"},  {"o", "a"},   {"q", "ch"}, {"x", "sh"},
+      {"y", "e"}, {"z", "th"}, {"zh", "zh"}, {"ch", "ch"}, {"sh", "sh"}, {"b", "b"},  {"", ""},
   };
   for (const auto& [initial, index] : cases) EXPECT_EQ(EnglishIndexOfInitial(initial), index) << initial;
 }
@@ -118,9 +118,14 @@ class EnglishNames : public ::testing::Test {
   EnglishNames()
       : data_([](FixtureDb& f) {
           // 家: 声母 J (upper case on purpose); 安: no 声母, 拼音1 an; 张: 声母 zh.
-          f.Exec("insert into HM_CNWord values (1,1,'家','家','家',10,10,'jia','jiā','J','ia','宀','木','pe','基本','详细')");
-          f.Exec("insert into HM_CNWord values (2,2,'安','安','安',6,6,'an','ān','','an','宀','土','pv','基本','详细')");
-          f.Exec("insert into HM_CNWord values (3,3,'张','张','张',7,11,'zhang','zhāng','zh','ang','弓','火','xt','基本','详细')");
+          f.Exec(
+              "insert into HM_CNWord values "
+              "(1,1,'家','家','家',10,10,'jia','jiā','J','ia','宀','木','pe','基本','详细')");
+          f.Exec(
+              "insert into HM_CNWord values (2,2,'安','安','安',6,6,'an','ān','','an','宀','土','pv','基本','详细')");
+          f.Exec(
+              "insert into HM_CNWord values "
+              "(3,3,'张','张','张',7,11,'zhang','zhāng','zh','ang','弓','火','xt','基本','详细')");
           const char* rows[] = {
               "(1,'G','','Gary','4',1,'加里','','英语','强壮')",
               "(2,'G','','Grace','5',2,'格雷丝','','英语','优雅')",

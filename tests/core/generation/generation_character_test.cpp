@@ -1,7 +1,8 @@
 // The rules of the generation-character window and of the element filter boxes.
+#include "generation/generation_character.h"
+
 #include <gtest/gtest.h>
 
-#include "generation/generation_character.h"
 #include "generation/super_auspicious.h"
 #include "support/gbk_literal.h"
 

@@ -18,11 +18,11 @@ namespace {
 
 using testing::AddUniformVerdicts;
 using testing::FillPoolCharacters;
-using testing::PoolCharacter;
 using testing::FixtureDb;
 using testing::G;
 using testing::LoadedFixture;
 using testing::Names;
+using testing::PoolCharacter;
 using testing::RecordingObserver;
 using testing::U;
 
@@ -82,8 +82,8 @@ TEST(CombinationMode, FamilyNameTypedAlreadyIsNotAddedAgainAndRepeatsStay) {
     std::vector<std::string> names;
     uint64_t built;
   } cases[] = {
-      {"明", {"李明明"}, 4},           // pool 明 李: 明明 明李 李明 李李
-      {"李明", {"李明明"}, 4},         // 李 typed: not appended a second time
+      {"明", {"李明明"}, 4},                                  // pool 明 李: 明明 明李 李明 李李
+      {"李明", {"李明明"}, 4},                                // 李 typed: not appended a second time
       {"明明", {"李明明", "李明明", "李明明", "李明明"}, 9},  // pool 明 明 李
   };
   for (const Case& c : cases) {
@@ -125,7 +125,7 @@ TEST(PoemMode, TickedCharactersAreTakenOnce) {
   } cases[] = {
       {{"春", "风", "春"}, {"王春春", "王春风", "王风春", "王风风"}},
       {{"春", "王"}, {"王春春"}},  // the family name ticked is taken once, its names skipped
-      {{}, {}},                   // nothing ticked: only the family name, every name skipped
+      {{}, {}},                    // nothing ticked: only the family name, every name skipped
   };
   for (const Case& c : cases) {
     RunInput input = Input(Mode::kPoem, "王");
@@ -172,7 +172,7 @@ TEST(PairModes, GenerationCharacterInEitherPosition) {
     const char* character;
     std::vector<std::string> names;
   } cases[] = {
-      {true, "志", {"李志杰", "李志明"}},    // 李志李 is skipped
+      {true, "志", {"李志杰", "李志明"}},  // 李志李 is skipped
       {false, "强", {"李杰强", "李明强"}},
   };
   for (const Case& c : cases) {

@@ -1,10 +1,11 @@
+#include "generation/pools.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "generation/pools.h"
 #include "support/gbk_literal.h"
 #include "text/characters.h"
 

@@ -1,8 +1,9 @@
 // FillScoredList and the list utilities on hand-made run states.
+#include "generation/scored_list.h"
+
 #include <gtest/gtest.h>
 
 #include "generation/candidates.h"
-#include "generation/scored_list.h"
 #include "generation/shuffle.h"
 #include "generation_fixture.h"
 
