@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <random>
 
 namespace babyname::testing {
@@ -113,6 +114,15 @@ void FixtureDb::FillEmptyTables() {
     sqlite3_finalize(st);
     if (count == 0) Exec(insert);
   }
+}
+
+}  // namespace babyname::testing
+
+namespace babyname::testing {
+
+std::filesystem::path SourceDir() {
+  if (const char* fromEnvironment = std::getenv("BABYNAME_SOURCE_DIR")) return fromEnvironment;
+  return BABYNAME_SOURCE_DIR;
 }
 
 }  // namespace babyname::testing

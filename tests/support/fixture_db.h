@@ -59,3 +59,10 @@ class FixtureDb {
 const std::vector<std::string>& FixtureCreateStatements();
 
 }  // namespace babyname::testing
+
+namespace babyname::testing {
+
+// The source tree (for tests that read content/ or other checked-in files).
+std::filesystem::path SourceDir();
+
+}  // namespace babyname::testing

@@ -45,7 +45,7 @@ Outcome RunBuilder(const fs::path& source, const fs::path& poems, const fs::path
 
 // A source tree with the real rule tables and nothing else of content/.
 void MakeSource(const fs::path& root) {
-  const fs::path real = std::getenv("BABYNAME_SOURCE_DIR");
+  const fs::path real = babyname::testing::SourceDir();
   fs::create_directories(root / "content");
   fs::copy(real / "content/strokes", root / "content/strokes", fs::copy_options::recursive);
   fs::copy(real / "content/element_rules.tsv", root / "content/element_rules.tsv");

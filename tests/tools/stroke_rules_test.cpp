@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "gbk_fit.h"
+#include "support/fixture_db.h"
 #include "unihan.h"
 #include "utf8.h"
 
@@ -24,7 +25,7 @@ const Data& Loaded() {
     auto* d = new Data;
     auto unihan = Unihan::Load("/usr/share/unicode");
     if (unihan.ok()) d->unihan = std::move(unihan).value();
-    d->rules = StrokeRules::Load(std::getenv("BABYNAME_SOURCE_DIR"), d->problems);
+    d->rules = StrokeRules::Load(babyname::testing::SourceDir(), d->problems);
     return d;
   }();
   return *data;
