@@ -32,11 +32,11 @@ const std::string& PoolOfSex(Sex sex) {
   return kNone;
 }
 
-// The characters of the family name are looked up for scoring one by one, so
-// that a two-character family name (which enters the pool as one entry that
-// HM_CNWord does not hold) scores with its real strokes.
-void AddFamilyLookups(RunState& state, CharacterLoader& loader, const std::string& family) {
-  for (const std::string& character : text::SplitCharacters(family)) AddScoringLookup(state, loader, character);
+// Makes the `characters` known to the scorer one by one. For the family
+// name this matters when it has two characters: it enters the pool as one entry
+// that HM_CNWord does not hold, and would otherwise score with 0 strokes.
+void AddLookups(RunState& state, CharacterLoader& loader, const std::string& characters) {
+  for (const std::string& character : text::SplitCharacters(characters)) AddScoringLookup(state, loader, character);
 }
 
 // The generation character is looked up for scoring as well; as a pool entry
@@ -44,8 +44,8 @@ void AddFamilyLookups(RunState& state, CharacterLoader& loader, const std::strin
 void AddGenerationLookup(RunState& state, CharacterLoader& loader, const RunInput& input) {
   if (input.count != 2) return;
   const GenerationCharacterSetting& g = input.generation;
-  if (g.SecondInForce()) AddFamilyLookups(state, loader, g.secondCharacter);
-  if (g.ThirdInForce()) AddFamilyLookups(state, loader, g.thirdCharacter);
+  if (g.SecondInForce()) AddLookups(state, loader, g.secondCharacter);
+  if (g.ThirdInForce()) AddLookups(state, loader, g.thirdCharacter);
 }
 
 // A pool text with the family name appended unless it already occurs there, split.
@@ -59,8 +59,8 @@ struct ScoredPlan {
   std::optional<uint32_t> capacity;
 };
 
-// Steps 6 to 9 of a scored mode: pool, cache, candidates, threshold. Returns
-// nullopt when the run was stopped.
+// The preparation of a scored mode: pool, cache, candidates, threshold.
+// Returns nullopt when the run was stopped.
 std::optional<ScoredPlan> PrepareScoredMode(RunState& state, CharacterLoader& loader, const RunInput& input,
                                             const analysis::VerdictSource& verdicts, RunObserver& observer,
                                             RunControl& control) {
@@ -75,7 +75,7 @@ std::optional<ScoredPlan> PrepareScoredMode(RunState& state, CharacterLoader& lo
       entries.push_back(family);
       state.Reset(std::move(entries));
       if (!BuildPairCandidates(state, loader, input.count, input.generation, observer, control)) return std::nullopt;
-      AddFamilyLookups(state, loader, family);
+      AddLookups(state, loader, family);
       AddGenerationLookup(state, loader, input);
       plan.capacity = kHighScoreCapacity;
       plan.threshold = 0;
@@ -140,7 +140,7 @@ std::optional<ScoredPlan> PrepareScoredMode(RunState& state, CharacterLoader& lo
       entries.push_back(family);
       state.Reset(std::move(entries));
       if (!BuildSuperAuspiciousCandidates(state, loader, input, control)) return std::nullopt;
-      AddFamilyLookups(state, loader, family);
+      AddLookups(state, loader, family);
       plan.threshold = SuperAuspiciousThreshold(analysis::SurnameSkyVerdict(family, state.table, verdicts));
       plan.capacity = kSuperAuspiciousCapacity;
       return plan;
