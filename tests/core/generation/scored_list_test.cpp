@@ -6,6 +6,7 @@
 #include "generation/candidates.h"
 #include "generation/shuffle.h"
 #include "generation_fixture.h"
+#include "text/characters.h"
 
 namespace babyname::generation {
 namespace {
@@ -31,33 +32,43 @@ RunState PairState(refdata::DatabaseClass& db, const std::vector<std::string>& c
   return state;
 }
 
-TEST(FillScoredList, EveryRowEqualsAFullScoreOfItsName) {
+TEST(FillScoredList, ListEqualsFullScoresOfEveryCandidate) {
   LoadedFixture data([](FixtureDb& f) { FillPoolCharacters(f); });
   const auto verdicts = analysis::VerdictTable::Load(data.db());
-  // Whole characters (remembered scores), an unknown character, and a
-  // generation character of two characters (scored in full every time).
+  // Whole characters (whose scores are remembered), an unknown character, and
+  // a generation character of two characters (scored in full every time).
   GenerationCharacterSetting twoCharacters;
   ASSERT_TRUE(ApplyOk(twoCharacters, GenerationChoice::kSecond, G("志强"), "").ok());
   std::vector<std::string> characters = {"李", "湛", "子", "会", "奥", "电", "湖", "琢", "当", "大", "极",
                                          "川", "傲", "杨", "贾", "照", "煦", "涌", "山", "士", "琦", "丂"};
+  const std::string family = G("李");
   for (const auto& generation : {GenerationCharacterSetting{}, twoCharacters}) {
     const RunState state = PairState(data.db(), characters, generation);
-    RecordingObserver observer;
-    RunControl control;
-    const std::string family = G("李");
-    const ScoredListOutcome outcome = FillScoredList(state, family, 0, std::nullopt, verdicts, observer, control);
-    ASSERT_GE(outcome.rows.size(), 20u);
-    std::set<int> scores;
-    for (const NameResultRow& row : outcome.rows) {
-      const std::string given = row.name.substr(family.size());
-      const NameResultRow expected =
-          MakeNameResultRow(row.number, row.name, analysis::ScoreName(family, given, state.table, verdicts));
-      EXPECT_EQ(row.Cells(), expected.Cells()) << U(row.name);
-      scores.insert(row.score);
+    // The list as a plain walk over the candidate texts would make it.
+    std::vector<NameResultRow> all;
+    for (const std::string& given : state.candidates.Texts()) {
+      if (text::OccursIn(family, given)) continue;
+      all.push_back(MakeNameResultRow(0, family + given, analysis::ScoreName(family, given, state.table, verdicts)));
     }
-    // The fixture spreads the scores (with 志强 only the first two given characters count).
+    std::set<int> scores;
+    for (const auto& row : all) scores.insert(row.score);
     if (!generation.inForce) {
-      EXPECT_GT(scores.size(), 3u);
+      EXPECT_GT(scores.size(), 3u);  // the fixture spreads the scores
+    }
+    for (int32_t threshold : {0, 80, 90, 95, 100}) {
+      std::vector<NameResultRow> expected;
+      for (const auto& row : all)
+        if (row.score >= threshold) expected.push_back(row);
+      SortListDescending(expected);
+      Renumber(expected);
+      RecordingObserver observer;
+      RunControl control;
+      const ScoredListOutcome outcome =
+          FillScoredList(state, family, threshold, std::nullopt, verdicts, observer, control);
+      ASSERT_EQ(outcome.rows.size(), expected.size()) << threshold;
+      for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(outcome.rows[i].Cells(), expected[i].Cells()) << threshold << " " << U(expected[i].name);
+      EXPECT_EQ(outcome.scored, all.size());
     }
   }
 }
