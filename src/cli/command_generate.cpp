@@ -195,7 +195,8 @@ bool ParseArguments(const Arguments& args, RunInput& input, bool& stats, bool& h
   return true;
 }
 
-void PrintCells(const std::array<std::string, 8>& cells) {
+template <size_t N>
+void PrintCells(const std::array<std::string, N>& cells) {
   std::string line;
   for (size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) line += '\t';
@@ -228,9 +229,7 @@ int RunGenerate(const CliContext& context, const Arguments& args) {
     PrintGbk(result.classicText);
     std::cout << '\n';
   } else if (input.mode == Mode::kEnglish) {
-    for (const auto& row : result.englishRows) {
-      PrintGbk(std::to_string(row.number) + '\t' + row.name + '\t' + row.reading + '\t' + row.meaning + '\n');
-    }
+    for (const auto& row : result.englishRows) PrintCells(row.Cells());
   } else {
     for (const auto& row : result.rows) PrintCells(row.Cells());
   }

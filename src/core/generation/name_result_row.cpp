@@ -24,6 +24,14 @@ const std::array<std::string, 8>& NameResultColumns() {
   return columns;
 }
 
+std::array<std::string, 4> EnglishNameRow::Cells() const { return {std::to_string(number), name, reading, meaning}; }
+
+const std::array<std::string, 4>& EnglishNameColumns() {
+  static const std::array<std::string, 4> columns = {text::Gbk("编号"), text::Gbk("英文名"), text::Gbk("中文读音"),
+                                                     text::Gbk("相关含义")};
+  return columns;
+}
+
 NameResultRow MakeNameResultRow(int32_t number, std::string name, const analysis::FiveGrid& grid) {
   NameResultRow row;
   row.number = number;

@@ -24,8 +24,10 @@ struct NameResultRow {
   std::array<std::string, 8> Cells() const;
 };
 
-// The column titles (GBK): 编号 姓名 简体笔划 繁体笔划 五行 五格 三才 评分.
+// The column titles (GBK): 编号 姓名 简体笔划 繁体笔划 五行 五格 三才 评分,
+// and their widths in pixels.
 const std::array<std::string, 8>& NameResultColumns();
+inline constexpr std::array<int, 8> kNameResultColumnWidths = {60, 70, 80, 80, 70, 120, 50, 70};
 
 NameResultRow MakeNameResultRow(int32_t number, std::string name, const analysis::FiveGrid& grid);
 
@@ -35,6 +37,12 @@ struct EnglishNameRow {
   std::string name;     // 英文名 (HM_EName.Name)
   std::string reading;  // 中文读音 (HM_EName.Cnword)
   std::string meaning;  // 相关含义 (HM_EName.Mean)
+
+  std::array<std::string, 4> Cells() const;
 };
+
+// The English list's column titles (GBK): 编号 英文名 中文读音 相关含义, and widths.
+const std::array<std::string, 4>& EnglishNameColumns();
+inline constexpr std::array<int, 4> kEnglishNameColumnWidths = {60, 100, 200, 280};
 
 }  // namespace babyname::generation
