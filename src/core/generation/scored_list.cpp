@@ -28,7 +28,7 @@ bool IsWholeCharacter(const std::string& unit) {
 
 class ScoreMemo {
  public:
-  ScoreMemo(const RunState& state) {
+  explicit ScoreMemo(const RunState& state) {
     const CandidateList& list = state.candidates;
     keys_.resize(list.unitCount());
     for (uint32_t i = 0; i < list.unitCount(); ++i) {
