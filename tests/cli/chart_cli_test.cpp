@@ -1,7 +1,6 @@
 // babyname-cli chart: the report as the chart page shows it, without the
 // reference database.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,38 +9,23 @@
 #include <sstream>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/fixture_db.h"
 
 namespace {
 
 using babyname::testing::TempFolder;
 
-struct ChartOutcome {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using babyname::testing::CliOutcome;
 
 // Runs the CLI against an empty data folder: the chart must not need namedata.db.
-ChartOutcome RunChart(const TempFolder& data, const std::string& arguments) {
-  TempFolder io;
-  const auto out = io.path() / "out", err = io.path() / "err";
-  const std::string command = std::string(std::getenv("BABYNAME_CLI")) + " --data " + data.path().string() +
-                              " chart " + arguments + " </dev/null >" + out.string() + " 2>" + err.string();
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+CliOutcome RunChart(const TempFolder& data, const std::string& arguments) {
+  return babyname::testing::RunCli("--data " + data.path().string() + " chart " + arguments);
 }
 
 TEST(CliChart, PrintsTheReportOfTheDefaultDateWithoutTheDatabase) {
   TempFolder data;
-  const ChartOutcome r = RunChart(data, "2013 1 1 0");
+  const CliOutcome r = RunChart(data, "2013 1 1 0");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out,
             "公历日期：2013年1月1日0时\r\n\r\n"
@@ -59,7 +43,7 @@ TEST(CliChart, PrintsTheReportOfTheDefaultDateWithoutTheDatabase) {
 
 TEST(CliChart, InvalidDatesAndWrongArguments) {
   TempFolder data;
-  ChartOutcome r = RunChart(data, "2013 2 30 0");
+  CliOutcome r = RunChart(data, "2013 2 30 0");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "公历日期：2013年2月30日0时\r\n\r\n日期无效：该日期不存在。");
 

@@ -1,12 +1,9 @@
 // Runs babyname-cli as a process against fixture databases.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/fixture_db.h"
 
 namespace {
@@ -14,36 +11,7 @@ namespace {
 using babyname::testing::FixtureDb;
 using babyname::testing::TempFolder;
 
-struct Outcome {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::string text;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) text.append(buffer.data(), n);
-    std::fclose(f);
-  }
-  return text;
-}
-
-// Runs the CLI with a shell-quoted argument string.
-Outcome RunCli(const std::string& arguments, const std::string& input = "") {
-  TempFolder io;
-  const auto in = io.path() / "in", out = io.path() / "out", err = io.path() / "err";
-  if (FILE* f = std::fopen(in.c_str(), "wb")) {
-    std::fwrite(input.data(), 1, input.size(), f);
-    std::fclose(f);
-  }
-  const std::string command = std::string(std::getenv("BABYNAME_CLI")) + " " + arguments + " <" + in.string() +
-                              " >" + out.string() + " 2>" + err.string();
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-}
+using babyname::testing::RunCli;
 
 TEST(CliValidate, PrintsOneLinePerTable) {
   TempFolder data;
@@ -51,7 +19,7 @@ TEST(CliValidate, PrintsOneLinePerTable) {
     FixtureDb fixture(data.path());
     fixture.FillEmptyTables();
   }
-  const Outcome r = RunCli("--data " + data.path().string() + " validate");
+  const auto r = RunCli("--data " + data.path().string() + " validate");
   // One row per table lacks the pool characters, so the further checks fail (validate_test.cpp).
   EXPECT_EQ(r.exitCode, 1) << r.err;
   EXPECT_EQ(r.out.substr(0, r.out.find("name-pool")),
@@ -61,7 +29,7 @@ TEST(CliValidate, PrintsOneLinePerTable) {
 
 TEST(CliValidate, MissingFileExitsOneWithTheLoadMessage) {
   TempFolder data;
-  const Outcome r = RunCli("--data " + data.path().string() + " validate");
+  const auto r = RunCli("--data " + data.path().string() + " validate");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.err, "将磁盘数据库附加到内存数据库失败！\n");
   EXPECT_FALSE(std::filesystem::exists(data.path() / "namedata.db"));
@@ -74,7 +42,7 @@ TEST(CliChar, PrintsTheRowOrNotFound) {
     fixture.FillEmptyTables();
   }
   const std::string dataArg = "--data " + data.path().string();
-  Outcome r = RunCli(dataArg + " char 一");
+  auto r = RunCli(dataArg + " char 一");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "1\t1\t一\t一\t一\t1\t1\tyi\tyī\ty\ti\t一\t土\tggll\t基本\t详细\n");
 

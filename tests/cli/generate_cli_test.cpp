@@ -1,6 +1,5 @@
 // babyname-cli generate, run as a process against a fixture database.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
@@ -9,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_runner.h"
 #include "support/fixture_db.h"
 
 namespace {
@@ -16,22 +16,8 @@ namespace {
 using babyname::testing::FixtureDb;
 using babyname::testing::TempFolder;
 
-struct Outcome {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::string text;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) text.append(buffer.data(), n);
-    std::fclose(f);
-  }
-  return text;
-}
+using babyname::testing::CliOutcome;
+using babyname::testing::RunCli;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -67,14 +53,10 @@ class GenerateCli : public ::testing::Test {
     data_ = nullptr;
   }
 
-  static Outcome Generate(const std::string& arguments) {
-    TempFolder io;
-    const auto out = io.path() / "out", err = io.path() / "err";
-    const std::string command = std::string(std::getenv("BABYNAME_CLI")) + " --data " + data_->path().string() +
-                                " generate " + arguments + " </dev/null >" + out.string() + " 2>" + err.string();
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+  static CliOutcome Generate(const std::string& arguments) {
+    return RunCli("--data " + data_->path().string() + " generate " + arguments);
   }
+
 
   static TempFolder* data_;
 };
@@ -82,7 +64,7 @@ class GenerateCli : public ::testing::Test {
 TempFolder* GenerateCli::data_ = nullptr;
 
 TEST_F(GenerateCli, CombinationPrintsTheSortedListWithItsColumns) {
-  const Outcome r = Generate("--mode combine --surname 李 --chars 圣诚杰");
+  const CliOutcome r = Generate("--mode combine --surname 李 --chars 圣诚杰");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   const auto lines = Lines(r.out);
   ASSERT_EQ(lines.size(), 9u);
@@ -110,7 +92,7 @@ TEST_F(GenerateCli, ModesAndTheirOutput) {
       {"--mode combine --surname '' --chars 圣", 0, nullptr, "请输入姓氏\n"},
   };
   for (const Case& c : cases) {
-    const Outcome r = Generate(c.arguments);
+    const CliOutcome r = Generate(c.arguments);
     EXPECT_EQ(r.exitCode, 0) << c.arguments << r.err;
     const auto lines = Lines(r.out);
     EXPECT_EQ(lines.size(), c.lines) << c.arguments << "\n" << r.out;
@@ -122,7 +104,7 @@ TEST_F(GenerateCli, ModesAndTheirOutput) {
 }
 
 TEST_F(GenerateCli, ClassicPrintsItsText) {
-  const Outcome r = Generate("--mode classic --surname 李 --sex 女 --count 1 --seed 3");
+  const CliOutcome r = Generate("--mode classic --surname 李 --sex 女 --count 1 --seed 3");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   const auto lines = Lines(r.out);
   ASSERT_FALSE(lines.empty());
@@ -131,7 +113,7 @@ TEST_F(GenerateCli, ClassicPrintsItsText) {
 }
 
 TEST_F(GenerateCli, ExpertAndStats) {
-  const Outcome r = Generate("--mode expert --surname 李 --must '' --seed 1 --stats");
+  const CliOutcome r = Generate("--mode expert --surname 李 --must '' --seed 1 --stats");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   // The boys' pool holds 李 圣 诚 杰 乐 家 of the fixture; the 天格 8 is 大吉: only 100s.
   for (const auto& line : Lines(r.out)) EXPECT_EQ(line.substr(line.rfind('\t') + 1), "100") << line;
@@ -160,7 +142,7 @@ TEST_F(GenerateCli, UsageErrors) {
       "--mode high --surname 李 --colour red",
   };
   for (const char* arguments : cases) {
-    const Outcome r = Generate(arguments);
+    const CliOutcome r = Generate(arguments);
     EXPECT_EQ(r.exitCode, 2) << arguments;
     EXPECT_EQ(r.out, "") << arguments;
     EXPECT_NE(r.err.find("usage: babyname-cli generate"), std::string::npos) << arguments;

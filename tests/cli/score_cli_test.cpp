@@ -1,6 +1,5 @@
 // babyname-cli score and page, run as a process against a fixture database.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/fixture_db.h"
 #include "support/gbk_literal.h"
 
@@ -17,18 +17,8 @@ using babyname::testing::FixtureDb;
 using babyname::testing::G;
 using babyname::testing::TempFolder;
 
-struct Outcome {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using babyname::testing::CliOutcome;
+using babyname::testing::ReadWholeFile;
 
 class ScoreCli : public ::testing::Test {
  protected:
@@ -48,14 +38,10 @@ class ScoreCli : public ::testing::Test {
   }
 
   // Runs the CLI on the fixture with a shell-quoted argument string.
-  Outcome Run(const std::string& arguments, const std::string& input = "") {
-    const auto in = io_.path() / "in", out = io_.path() / "out", err = io_.path() / "err";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string(std::getenv("BABYNAME_CLI")) + " --data " + data_.path().string() +
-                                " " + arguments + " <" + in.string() + " >" + out.string() + " 2>" + err.string();
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+  CliOutcome Run(const std::string& arguments, const std::string& input = "") {
+    return babyname::testing::RunCli("--data " + data_.path().string() + " " + arguments, input);
   }
+
 
   TempFolder data_;
   TempFolder io_;
@@ -73,7 +59,7 @@ TEST_F(ScoreCli, PrintsTheScoringRow) {
       {"score 龘 文光", "龘文光\t10\t10\t水火\t1,4,10,10,7\t木火水\t46\n"},  // unknown family character
   };
   for (const auto& c : cases) {
-    const Outcome r = Run(c.arguments);
+    const CliOutcome r = Run(c.arguments);
     EXPECT_EQ(r.exitCode, 0) << c.arguments << r.err;
     EXPECT_EQ(r.out, c.row) << c.arguments;
   }
@@ -90,7 +76,7 @@ TEST_F(ScoreCli, RefusesEmptyOrBlankParts) {
       {"score 张 '   '", "请输入名字\n"},
   };
   for (const auto& c : cases) {
-    const Outcome r = Run(c.arguments);
+    const CliOutcome r = Run(c.arguments);
     EXPECT_EQ(r.exitCode, 2) << c.arguments;
     EXPECT_EQ(r.err, c.message) << c.arguments;
     EXPECT_EQ(r.out, "") << c.arguments;
@@ -101,22 +87,22 @@ TEST_F(ScoreCli, RefusesEmptyOrBlankParts) {
 
 TEST_F(ScoreCli, WritesTheReportWhenAsked) {
   const auto file = io_.path() / "report.html";
-  const Outcome r = Run("score 张 文光 --report " + file.string());
+  const CliOutcome r = Run("score 张 文光 --report " + file.string());
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "张文光\t17\t21\t火水火\t12,15,10,21,7\t木土水\t93\n");
-  const std::string page = ReadFile(file);
+  const std::string page = ReadWholeFile(file);
   EXPECT_NE(page.find("charset=gb2312"), std::string::npos);
   EXPECT_NE(page.find(G("<b>93</b> 分")), std::string::npos);
   EXPECT_NE(page.find(G("外格-&gt; 7(金)")), std::string::npos);
   EXPECT_EQ(page.find(G("{天格")), std::string::npos);
 
-  const Outcome failed = Run("score 张 文光 --report " + (io_.path() / "missing" / "report.html").string());
+  const CliOutcome failed = Run("score 张 文光 --report " + (io_.path() / "missing" / "report.html").string());
   EXPECT_EQ(failed.exitCode, 1);
   EXPECT_EQ(failed.err.rfind("无法写入文件：", 0), 0u) << failed.err;
 }
 
 TEST_F(ScoreCli, BatchScoresEveryLineInOrder) {
-  const Outcome r = Run("score --batch", "张\t文光\n于\t文\r\n\t文\n欧阳\t文\n张\n张\t文光\n");
+  const CliOutcome r = Run("score --batch", "张\t文光\n于\t文\r\n\t文\n欧阳\t文\n张\n张\t文光\n");
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_EQ(r.out,
             "张文光\t17\t21\t火水火\t12,15,10,21,7\t木土水\t93\n"
@@ -125,21 +111,21 @@ TEST_F(ScoreCli, BatchScoresEveryLineInOrder) {
             "张文光\t17\t21\t火水火\t12,15,10,21,7\t木土水\t93\n");
   EXPECT_EQ(r.err, "line 3: 请输入姓氏\nline 5: 请输入名字\n");
 
-  const Outcome clean = Run("score --batch", "张\t文光\n");
+  const CliOutcome clean = Run("score --batch", "张\t文光\n");
   EXPECT_EQ(clean.exitCode, 0) << clean.err;
 }
 
 TEST_F(ScoreCli, WritesCharacterAndFamilyNamePages) {
   const auto charFile = io_.path() / "char.html", surnameFile = io_.path() / "surname.html";
-  Outcome r = Run("page char 张 " + charFile.string());
+  CliOutcome r = Run("page char 张 " + charFile.string());
   EXPECT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_NE(ReadFile(charFile).find(G("<title>张</title>")), std::string::npos);
-  EXPECT_NE(ReadFile(charFile).find(G("zhāng")), std::string::npos);
+  EXPECT_NE(ReadWholeFile(charFile).find(G("<title>张</title>")), std::string::npos);
+  EXPECT_NE(ReadWholeFile(charFile).find(G("zhāng")), std::string::npos);
 
   r = Run("page surname 欧阳 " + surnameFile.string());
   EXPECT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_NE(ReadFile(surnameFile).find(G("<title>百家姓_欧阳</title>")), std::string::npos);
-  EXPECT_NE(ReadFile(surnameFile).find(G("欧阳修")), std::string::npos);
+  EXPECT_NE(ReadWholeFile(surnameFile).find(G("<title>百家姓_欧阳</title>")), std::string::npos);
+  EXPECT_NE(ReadWholeFile(surnameFile).find(G("欧阳修")), std::string::npos);
 
   EXPECT_EQ(Run("page char 张 " + (io_.path() / "missing" / "x.html").string()).exitCode, 1);
   EXPECT_EQ(Run("page word 张 " + charFile.string()).exitCode, 2);

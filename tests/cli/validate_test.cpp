@@ -1,7 +1,6 @@
 // babyname-cli validate on fixture databases: a complete one passes, and
 // each kind of fault makes it fail and say so.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "generation/pools.h"
+#include "support/cli_runner.h"
 #include "support/fixture_db.h"
 #include "support/gbk_literal.h"
 #include "text/characters.h"
@@ -20,25 +20,10 @@ namespace {
 using babyname::testing::FixtureDb;
 using babyname::testing::TempFolder;
 
-struct Outcome {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
+using babyname::testing::CliOutcome;
 
-Outcome RunValidate(const std::filesystem::path& data) {
-  TempFolder io;
-  const auto out = io.path() / "out", err = io.path() / "err";
-  const std::string command = std::string(std::getenv("BABYNAME_CLI")) + " --data " + data.string() +
-                              " validate </dev/null >" + out.string() + " 2>" + err.string();
-  const int status = std::system(command.c_str());
-  auto read = [](const std::filesystem::path& p) {
-    std::ifstream in(p);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  };
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(out), read(err)};
+CliOutcome RunValidate(const std::filesystem::path& data) {
+  return babyname::testing::RunCli("--data " + data.string() + " validate");
 }
 
 // Every pool character with a usable row, the 81 numbers, the 125 keys, one
@@ -67,7 +52,7 @@ TEST(CliValidate, CompleteDatabasePasses) {
     FixtureDb db(data.path());
     FillComplete(db);
   }
-  const Outcome r = RunValidate(data.path());
+  const CliOutcome r = RunValidate(data.path());
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.out.find("texts without a GBK form\t0\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("name-pool characters\t"), std::string::npos) << r.out;
@@ -99,7 +84,7 @@ TEST(CliValidate, EachFaultFailsWithAMessage) {
       FillComplete(db);
       db.Exec(c.sql);
     }
-    const Outcome r = RunValidate(data.path());
+    const CliOutcome r = RunValidate(data.path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.out.find(c.stdoutHas), std::string::npos) << r.out;
     EXPECT_NE(r.err.find(c.stderrHas), std::string::npos) << r.err;
